@@ -1,0 +1,92 @@
+#include "app/Frame.h"
+
+#include "app/Callbacks.h"
+#include "app/Camera.h"
+#include "game/GameState.h"
+#include "game/GlobalObjects.h"
+
+#include <GL/glut.h>
+
+namespace {
+
+constexpr int kNoAward = 3;
+constexpr float kOneThird = 0.33333334f;
+
+// Turns an earned award into an armed button: award k arms slot 2 - k.
+void armAwardedButton()
+{
+    const int award = gameController.checkAward();
+    if (award != kNoAward)
+        powerButtons[2 - award].armed = true;
+}
+
+// The buttons and the running score beside the tower; they do not turn.
+void drawOverlays()
+{
+    glTranslatef(-15, -15, 0);
+    glScalef(3, 3, 3);
+    for (const PowerButton& button : powerButtons)
+        button.draw();
+    glScalef(kOneThird, kOneThird, kOneThird);
+    glTranslatef(15, 15, 0);
+
+    glTranslatef(10, -5, 0);
+    glScalef(5, 5, 5);
+    numberDisplay.drawPlay();
+    glScalef(0.2f, 0.2f, 0.2f);
+    glTranslatef(-10, 5, 0);
+}
+
+void drawTiles()
+{
+    for (int c = 0; c < kColumns; ++c)
+        for (int s = 0; s < tileCount[c]; ++s)
+            if (!tiles[c][s].vanished)
+                tiles[c][s].draw();
+}
+
+void drawMarkers()
+{
+    for (int c = 0; c < kColumns; ++c)
+        tiles[c][kMarkerSlot].draw();
+}
+
+}  // namespace
+
+void drawScene()
+{
+    glLoadIdentity();
+    lookThroughCamera();
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    // Set after the clear, so a theme change reaches the background one
+    // frame after the tiles.
+    themes[themeIndex].applyClearColor();
+    glMatrixMode(GL_MODELVIEW);
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LEQUAL);
+    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
+
+    armAwardedButton();
+    if (!gameOver)
+        drawOverlays();
+
+    glTranslatef(0, -28, 0);
+    glScalef(1.5f, 0.8f, 1.5f);
+    if (gameOver) {
+        // The final score stands in front of the tower at a fixed turn.
+        turntable.setAngle(7.0);
+        turntable.apply();
+        numberDisplay.drawFinal();
+    } else {
+        turntable.apply();
+    }
+    drawTiles();
+    if (!gameOver)
+        drawMarkers();
+}
+
+void onDisplay()
+{
+    drawScene();
+    glutSwapBuffers();
+}

@@ -1,0 +1,24 @@
+// hextower: pop same-coloured groups of tiles on a six-sided tower before any
+// column reaches the top.
+
+#include "app/Callbacks.h"
+#include "game/Clock.h"
+
+#include <GL/glut.h>
+
+int main(int argc, char** argv)
+{
+    glutInit(&argc, argv);
+    glutInitDisplayMode(GLUT_DOUBLE | GLUT_RGB | GLUT_DEPTH);
+    glutInitWindowSize(800, 800);
+    glutInitWindowPosition(100, 100);
+    glutCreateWindow(argv[0]);
+    startUp();
+    glutMotionFunc(onMotion);
+    glutDisplayFunc(onDisplay);
+    glutReshapeFunc(onReshape);
+    glutTimerFunc(kClockIntervalMs, onTimer, 0);
+    glutMouseFunc(onMouse);
+    glutMainLoop();
+    return 0;
+}

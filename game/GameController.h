@@ -1,0 +1,53 @@
+#pragma once
+
+#include "themes/PackedColor.h"
+
+// The game object: it receives the picks of the mouse, holds the power-up
+// state, and the clock runs the rule steps on it.
+
+// What the last pick hit.
+enum HitCode {
+    kHitNothing = 6,
+    kHitTile = 9,
+    kHitButton = 10,
+};
+
+struct GameController {
+    double hitX = 0;  // the point under the last left press, in the pick frame
+    double hitY = 0;
+    double hitZ = 0;
+    int clickX = 0;   // window position of the last press on a button, y upwards
+    int clickY = 0;
+    bool skipNextRise = false;        // "Stop" is pending
+    bool bottomClearPending = false;  // a "-3" removal is under way
+    bool colorSweepArmed = false;     // "+" is pending
+    int awardMark = 0;                // score already turned into power-ups
+    int buttonIndex = 0;              // slot of the last button press
+    int hitCode = 0;                  // a HitCode after a pick
+
+    // Picking (mouse).
+    void pick(int x, int y);
+    void selectPickedTile();
+    int buttonFromClick();
+
+    // Popping and collapse.
+    void resolveSelection();
+    void floodMark(int column, int slot, PackedColor color);
+    void startFalls();
+    void settleBoard();
+    void compactColumns();
+    bool checkLine(int column, int slot);
+
+    // The rise of the tower and the end of the game.
+    void startRise();
+    void finishRise();
+    bool anyColumnFull() const;
+
+    // Score and power-ups.
+    int checkAward();
+    void applyPowerUp();
+
+    // Makes the next (direction > 0) or previous theme current and recolours
+    // everything that carries a theme colour.
+    void stepTheme(int direction);
+};

@@ -1,0 +1,13 @@
+// Every game object with a constructor lives here, in one translation unit,
+// because C++ builds globals in definition order only within a file.  The
+// tiles and digits read their models as they are built, before the window
+// opens; they are destroyed in reverse order at exit.
+
+#include "game/GlobalObjects.h"
+
+Turntable turntable;
+Tile tiles[kColumns][kSlots];
+PowerButton powerButtons[kPowerButtonCount];
+Theme themes[kThemeCount];
+NumberDisplay numberDisplay;
+GameController gameController;

@@ -1,0 +1,110 @@
+#include "game/Tile.h"
+
+#include "game/GameState.h"
+#include "pieces/ModelDrawing.h"
+
+namespace {
+
+constexpr double kSlotHeight = 3.0;      // board units between two slots
+constexpr int kColumnAngle = 60;         // degrees between neighbouring columns
+constexpr float kTileModelScale = 0.2f;
+
+}  // namespace
+
+Tile::Tile() : model(MakeEmptyModel())
+{
+    setTranslation(0, 0, 0);
+    setScale(kTileModelScale);
+    setRotation(0, 0, 0);
+}
+
+void Tile::setPosition(int newColumn, int newSlot)
+{
+    column = newColumn;
+    slot = newSlot;
+}
+
+GridPos Tile::getPosition() const
+{
+    return GridPos{column, slot};
+}
+
+void Tile::clearAnimation()
+{
+    marked = 0;
+    selected = false;
+    vanished = false;
+    sliding = false;
+    fading = false;
+    slidePerFrame = slideElapsed = slideLength = 0;
+    fadePerFrame = fadeLength = fadeElapsed = 0;
+}
+
+void Tile::resetToBlank()
+{
+    color = packColor(255, 255, 255);
+    setPosition(0, 0);
+    marked = 0;
+    selected = false;
+}
+
+void Tile::startFade(int frames)
+{
+    fading = true;
+    fadeLength = static_cast<double>(frames / 2);
+    fadePerFrame = 255.0 / fadeLength;
+    fadeElapsed = 0;
+}
+
+void Tile::startSlide(GridPos target, int frames)
+{
+    sliding = true;
+    slideLength = static_cast<double>(frames / 2);
+    slidePerFrame = static_cast<double>((slot - target.slot) * 3) / slideLength;
+    slideElapsed = 0;
+}
+
+void Tile::riseOneSlot(int frames)
+{
+    startSlide(GridPos{column, slot + 1}, frames);
+}
+
+// Sets the placement for the given height in the board frame and applies it.
+void Tile::place(double height)
+{
+    setTranslation(0, static_cast<float>(height), 0);
+    setRotation(0, static_cast<float>((column - 3) * kColumnAngle), 0);
+    applyTransform(transform);
+}
+
+void Tile::draw()
+{
+    const double restHeight = slot * static_cast<int>(kSlotHeight);
+    if (fading) {
+        place(restHeight);
+        fadeElapsed += 1;
+        const int alpha = static_cast<int>(color.a - fadePerFrame * fadeElapsed);
+        drawModelRGBA(model, color.r, color.g, color.b, static_cast<std::uint8_t>(alpha & 0xFF), true, false);
+        undoTransform(transform);
+        if (fadeElapsed >= fadeLength) {
+            fading = false;
+            color.a = 0;
+            vanished = true;
+            if (!gameOver)
+                gamePhase = kPhaseFall;
+        }
+    } else if (sliding) {
+        slideElapsed += 1;
+        place(restHeight - slidePerFrame * slideElapsed);
+        drawModelRGB(model, color.r, color.g, color.b, true, false);
+        undoTransform(transform);
+        if (slideElapsed >= slideLength) {
+            sliding = false;
+            gamePhase = slidePerFrame > 0 ? kPhaseSettle : kPhaseNewRow;
+        }
+    } else {
+        place(restHeight);
+        drawModelRGBA(model, color.r, color.g, color.b, color.a, true, false);
+        undoTransform(transform);
+    }
+}

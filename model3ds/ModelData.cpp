@@ -1,0 +1,6 @@
+#include "model3ds/ModelData.h"
+
+tModelData MakeEmptyModel()
+{
+    return tModelData{};
+}

@@ -1,0 +1,63 @@
+#pragma once
+// A loaded 3D model: objects with their per-vertex arrays, and materials.
+//
+// A model is a value.  Copying it duplicates the records but not the
+// per-object arrays: copies share them, and the last copy to go frees them.
+
+#include <memory>
+#include <vector>
+
+constexpr int kMaxNameLength = 255;       // names and texture file names, NUL included
+constexpr int kMaxTextureSlots = 100;     // one texture slot per material index
+
+struct tVec3 {
+    float x, y, z;
+};
+
+struct tVec2 {
+    float u, v;
+};
+
+struct tTriangle {
+    int vertexIndex[3];
+};
+
+struct t3DObject {
+    int vertexCount = 0;
+    int faceCount = 0;
+    int texCoordCount = 0;
+    int materialIndex = 0;   // -1 when its face material named no known material
+    bool textured = false;   // its material names a texture file
+    char name[kMaxNameLength] = {};
+    std::shared_ptr<tVec3[]> vertices;
+    std::shared_ptr<tVec3[]> normals;
+    std::shared_ptr<tVec2[]> texCoords;
+    std::shared_ptr<tTriangle[]> faces;
+};
+
+struct tMaterialInfo {
+    char name[kMaxNameLength] = {};
+    char textureFile[kMaxNameLength] = {};
+    unsigned char color[3] = {};
+};
+
+struct tModelData {
+    unsigned int textureIds[kMaxTextureSlots] = {};
+    int objectCount = 0;
+    int materialCount = 0;
+    std::vector<tMaterialInfo> materials;
+    std::vector<t3DObject> objects;
+};
+
+// A model with no objects, no materials and no textures.
+tModelData MakeEmptyModel();
+
+// Single-precision vector helpers.
+tVec3 Vec3Sub(tVec3 a, tVec3 b);
+tVec3 Vec3Add(tVec3 a, tVec3 b);
+tVec3 Vec3Cross(tVec3 a, tVec3 b);
+tVec3 Vec3DivScalar(tVec3 v, float s);
+tVec3 Vec3Normalize(tVec3 v);
+
+// Gives every object of the model a fresh array of unit vertex normals.
+void BuildVertexNormals(tModelData& model);

@@ -1,0 +1,58 @@
+#include "tests/support/GlWindow.h"
+
+#include <GL/freeglut.h>
+
+namespace {
+
+void ignoreDisplay() {}
+
+}  // namespace
+
+void useGlWindow()
+{
+    static int window = 0;
+    if (window == 0) {
+        int argc = 1;
+        char name[] = "hextower-tests";
+        char* argv[] = {name, nullptr};
+        glutInit(&argc, argv);
+        glutInitDisplayMode(GLUT_DOUBLE | GLUT_RGB | GLUT_DEPTH);
+        glutInitWindowSize(800, 800);
+        glutInitWindowPosition(100, 100);
+        window = glutCreateWindow(name);
+        glutDisplayFunc(ignoreDisplay);
+        pumpGlEvents();
+    }
+    glutSetWindow(window);
+    glDrawBuffer(GL_BACK);
+    glReadBuffer(GL_BACK);
+}
+
+void pumpGlEvents()
+{
+    for (int i = 0; i < 5; ++i)
+        glutMainLoopEvent();
+    glFinish();
+}
+
+std::array<unsigned char, 4> readPixel(int x, int y)
+{
+    std::array<unsigned char, 4> pixel{};
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(x, y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, pixel.data());
+    return pixel;
+}
+
+float readDepth(int x, int y)
+{
+    float depth = 0;
+    glReadPixels(x, y, 1, 1, GL_DEPTH_COMPONENT, GL_FLOAT, &depth);
+    return depth;
+}
+
+std::array<double, 16> currentMatrix(unsigned matrixName)
+{
+    std::array<double, 16> matrix{};
+    glGetDoublev(matrixName, matrix.data());
+    return matrix;
+}

@@ -1,0 +1,19 @@
+// The test programs' entry point.
+
+#include <gtest/gtest.h>
+
+// Memory that the X, GLUT and Mesa libraries keep for the life of the
+// process is not ours to free; the leak checker of the sanitizer build is
+// told so here, where it is linked into every test program.
+extern "C" const char* __lsan_default_suppressions()
+{
+    return "leak:libX11\nleak:libxcb\nleak:libglut\nleak:libGLX\nleak:libGL.so\n"
+           "leak:libGLdispatch\nleak:_dri.so\nleak:libLLVM\nleak:libdrm\nleak:libglapi\n"
+           "leak:libgallium\nleak:libdbus\n";
+}
+
+int main(int argc, char** argv)
+{
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,137 @@
+#include "themes/ThemeFile.h"
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+constexpr int kTokensPerTheme = 28;  // a name and nine colours of three integers
+
+// Names the colour that integer token `token` (2..28) of a theme belongs to.
+std::string describeToken(int token)
+{
+    static const char* const kComponents[] = {"red", "green", "blue"};
+    const int integer = token - 2;
+    const int colour = integer / 3;
+    const char* component = kComponents[integer % 3];
+    if (colour < kTileColorsPerTheme)
+        return "tile colour " + std::to_string(colour + 1) + " " + component;
+    static const char* const kOthers[] = {"background", "idle button", "armed button"};
+    return std::string(kOthers[colour - kTileColorsPerTheme]) + " " + component;
+}
+
+// Reads the themes one token at a time and remembers where the first
+// extraction failed.  After a failure the stream stays failed, so every later
+// value reads as 0: the records are always fully written.
+class ThemeReader {
+public:
+    explicit ThemeReader(std::istream& in) : in_(in) {}
+
+    void readTheme(int themeNumber, Theme& theme)
+    {
+        theme_ = themeNumber;
+        token_ = 1;
+        currentName_.clear();
+        if (!(in_ >> theme.name)) {
+            theme.name.clear();
+            noteFailure();
+        }
+        currentName_ = theme.name;
+        theme.tileColorCount = 0;
+        for (int i = 0; i < kTileColorsPerTheme; ++i)
+            theme.addTileColor(readColor());
+        theme.backgroundColor = readColor();
+        theme.idleColor = readColor();
+        theme.armedColor = readColor();
+        theme.numberColor = theme.armedColor;
+    }
+
+    bool failed() const { return failedTheme_ >= 0; }
+
+    void report(const char* sourceName) const
+    {
+        if (!failed())
+            return;
+        std::string where = "theme " + std::to_string(failedTheme_ + 1);
+        if (!failedThemeName_.empty())
+            where += " (\"" + failedThemeName_ + "\")";
+        const std::string what = failedToken_ == 1 ? "its name" : describeToken(failedToken_);
+        std::fprintf(stderr, "%s: reading stopped at %s, token %d of %d (%s): %s; "
+                             "the rest of the colours are black\n",
+                     sourceName, where.c_str(), failedToken_, kTokensPerTheme, what.c_str(),
+                     endOfFile_ ? "the file ends there" : "not an integer");
+    }
+
+private:
+    PackedColor readColor()
+    {
+        const std::uint8_t r = readByte();
+        const std::uint8_t g = readByte();
+        const std::uint8_t b = readByte();
+        return packColor(r, g, b);
+    }
+
+    std::uint8_t readByte()
+    {
+        ++token_;
+        int value = 0;
+        if (!(in_ >> value)) {
+            value = 0;
+            noteFailure();
+        }
+        return static_cast<std::uint8_t>(value & 0xFF);
+    }
+
+    void noteFailure()
+    {
+        if (failed())
+            return;
+        failedTheme_ = theme_;
+        failedToken_ = token_;
+        failedThemeName_ = currentName_;
+        in_.clear();
+        endOfFile_ = !(in_ >> std::ws) || in_.peek() == std::char_traits<char>::eof();
+        in_.setstate(std::ios::failbit);
+    }
+
+    std::istream& in_;
+    int theme_ = 0;
+    int token_ = 0;
+    int failedTheme_ = -1;
+    int failedToken_ = 0;
+    bool endOfFile_ = false;
+    std::string currentName_;
+    std::string failedThemeName_;
+};
+
+// Reads all twelve records; the reader knows where reading stopped, if it did.
+ThemeReader readAll(std::istream& in, Theme (&themes)[kThemeCount])
+{
+    ThemeReader reader(in);
+    for (int i = 0; i < kThemeCount; ++i)
+        reader.readTheme(i, themes[i]);
+    return reader;
+}
+
+}  // namespace
+
+bool readThemes(std::istream& in, const char* sourceName, Theme (&themes)[kThemeCount])
+{
+    const ThemeReader reader = readAll(in, themes);
+    reader.report(sourceName);
+    return !reader.failed();
+}
+
+bool loadThemes(Theme (&themes)[kThemeCount], const char* fileName)
+{
+    std::ifstream file(fileName);
+    if (!file) {
+        std::fprintf(stderr, "%s: cannot open the theme file; every colour is black\n", fileName);
+        std::istringstream nothing;
+        readAll(nothing, themes);  // every record zero-filled, six colours each
+        return false;
+    }
+    return readThemes(file, fileName, themes);
+}
