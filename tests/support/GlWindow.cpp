@@ -2,16 +2,29 @@
 
 #include <GL/freeglut.h>
 
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/lsan_interface.h>
+#endif
+
 namespace {
 
 void ignoreDisplay() {}
 
 }  // namespace
 
+namespace {
+int window = 0;
+}  // namespace
+
 void useGlWindow()
 {
-    static int window = 0;
     if (window == 0) {
+#if defined(__SANITIZE_ADDRESS__)
+        // Mesa keeps its context buffers until the process ends and unloads
+        // its driver before the leak check could name it; those blocks are
+        // not ours to free.
+        __lsan::ScopedDisabler mesaAllocations;
+#endif
         int argc = 1;
         char name[] = "hextower-tests";
         char* argv[] = {name, nullptr};
@@ -22,10 +35,21 @@ void useGlWindow()
         window = glutCreateWindow(name);
         glutDisplayFunc(ignoreDisplay);
         pumpGlEvents();
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        glFinish();
     }
     glutSetWindow(window);
     glDrawBuffer(GL_BACK);
     glReadBuffer(GL_BACK);
+}
+
+void closeGlWindow()
+{
+    if (window == 0)
+        return;
+    glutDestroyWindow(window);
+    glutExit();
+    window = 0;
 }
 
 void pumpGlEvents()

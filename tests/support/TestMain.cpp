@@ -1,5 +1,7 @@
 // The test programs' entry point.
 
+#include "tests/support/GlWindow.h"
+
 #include <gtest/gtest.h>
 
 // Memory that the X, GLUT and Mesa libraries keep for the life of the
@@ -15,5 +17,7 @@ extern "C" const char* __lsan_default_suppressions()
 int main(int argc, char** argv)
 {
     testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    const int result = RUN_ALL_TESTS();
+    closeGlWindow();
+    return result;
 }
