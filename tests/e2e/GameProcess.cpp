@@ -1,0 +1,191 @@
+#include "tests/e2e/GameProcess.h"
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+// The game's own top-level window: the one whose title is the program path.
+Window findWindowTitled(Display* display, Window parent, const char* title)
+{
+    Window root = 0, parentOut = 0;
+    Window* children = nullptr;
+    unsigned count = 0;
+    if (!XQueryTree(display, parent, &root, &parentOut, &children, &count))
+        return 0;
+    Window found = 0;
+    for (unsigned i = 0; i < count && found == 0; ++i) {
+        char* name = nullptr;
+        if (XFetchName(display, children[i], &name) && name != nullptr) {
+            if (std::string(name) == title)
+                found = children[i];
+            XFree(name);
+        }
+        if (found == 0)
+            found = findWindowTitled(display, children[i], title);
+    }
+    if (children != nullptr)
+        XFree(children);
+    return found;
+}
+
+}  // namespace
+
+void pause(int milliseconds)
+{
+    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+}
+
+int Screenshot::changedPixels(const Screenshot& other, int x0, int y0, int x1, int y1) const
+{
+    int changed = 0;
+    for (int y = y0; y < y1; ++y)
+        for (int x = x0; x < x1; ++x) {
+            const Rgb a = at(x, y), b = other.at(x, y);
+            if (a.r != b.r || a.g != b.g || a.b != b.b)
+                ++changed;
+        }
+    return changed;
+}
+
+GameProcess::GameProcess(const std::string& workingDirectory)
+{
+    pid_ = fork();
+    if (pid_ == 0) {
+        if (chdir(workingDirectory.c_str()) != 0)
+            _exit(127);
+        const int log = open("/dev/null", O_WRONLY);
+        dup2(log, STDOUT_FILENO);
+        // The sanitizer build's leak check would count what Mesa keeps for
+        // the life of the process; the unit tests cover our own memory.
+        setenv("ASAN_OPTIONS", "detect_leaks=0", 1);
+        execl(HEXTOWER_BINARY, HEXTOWER_BINARY, static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    display_ = XOpenDisplay(nullptr);
+    if (display_ == nullptr)
+        return;
+    for (int attempt = 0; attempt < 200 && window_ == 0; ++attempt) {
+        pause(50);
+        window_ = findWindowTitled(display_, DefaultRootWindow(display_), HEXTOWER_BINARY);
+    }
+    // Let the first frames draw.
+    pause(500);
+}
+
+GameProcess::~GameProcess()
+{
+    if (running()) {
+        kill(pid_, SIGKILL);
+        waitpid(pid_, nullptr, 0);
+    }
+    if (display_ != nullptr)
+        XCloseDisplay(display_);
+}
+
+std::string GameProcess::windowTitle() const
+{
+    char* name = nullptr;
+    std::string title;
+    if (window_ != 0 && XFetchName(display_, window_, &name) && name != nullptr) {
+        title = name;
+        XFree(name);
+    }
+    return title;
+}
+
+bool GameProcess::geometry(int& x, int& y, int& width, int& height) const
+{
+    XWindowAttributes attributes;
+    if (window_ == 0 || !XGetWindowAttributes(display_, window_, &attributes))
+        return false;
+    Window child = 0;
+    XTranslateCoordinates(display_, window_, DefaultRootWindow(display_), 0, 0, &x, &y, &child);
+    width = attributes.width;
+    height = attributes.height;
+    return true;
+}
+
+Screenshot GameProcess::screenshot() const
+{
+    Screenshot shot;
+    int x = 0, y = 0;
+    if (!geometry(x, y, shot.width, shot.height))
+        return shot;
+    XImage* image = XGetImage(display_, window_, 0, 0, static_cast<unsigned>(shot.width),
+                              static_cast<unsigned>(shot.height), AllPlanes, ZPixmap);
+    if (image == nullptr)
+        return Screenshot{};
+    shot.pixels.reserve(static_cast<std::size_t>(shot.width * shot.height));
+    for (int row = 0; row < shot.height; ++row)
+        for (int column = 0; column < shot.width; ++column) {
+            const unsigned long pixel = XGetPixel(image, column, row);
+            shot.pixels.push_back(Rgb{static_cast<int>((pixel & image->red_mask) >> 16),
+                                      static_cast<int>((pixel & image->green_mask) >> 8),
+                                      static_cast<int>(pixel & image->blue_mask)});
+        }
+    XDestroyImage(image);
+    return shot;
+}
+
+void GameProcess::xdotool(const std::string& arguments) const
+{
+    const std::string command = "xdotool " + arguments + " >/dev/null 2>&1";
+    if (std::system(command.c_str()) != 0)
+        std::fprintf(stderr, "xdotool failed: %s\n", arguments.c_str());
+}
+
+void GameProcess::moveTo(int x, int y) const
+{
+    xdotool("mousemove --window " + std::to_string(window_) + " " + std::to_string(x) + " " +
+            std::to_string(y));
+}
+
+void GameProcess::click(int x, int y, int button) const
+{
+    moveTo(x, y);
+    xdotool("click " + std::to_string(button));
+}
+
+void GameProcess::press(int x, int y, int button) const
+{
+    moveTo(x, y);
+    xdotool("mousedown " + std::to_string(button));
+}
+
+void GameProcess::release(int button) const
+{
+    xdotool("mouseup " + std::to_string(button));
+}
+
+bool GameProcess::running()
+{
+    if (pid_ <= 0)
+        return false;
+    int status = 0;
+    const pid_t result = waitpid(pid_, &status, WNOHANG);
+    if (result == 0)
+        return true;
+    exitStatus_ = result == pid_ && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    pid_ = -1;
+    return false;
+}
+
+int GameProcess::waitForExit(double seconds)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+    while (running()) {
+        if (std::chrono::steady_clock::now() > deadline)
+            return -1;
+        pause(20);
+    }
+    return exitStatus_;
+}
