@@ -57,6 +57,7 @@ private:
     void act();
     void pick();
     void tick();
+    void frame();
     void pressButton();
     void note(const std::string& what);
     bool chance(double p) { return std::uniform_real_distribution<double>(0, 1)(random_) < p; }
@@ -77,6 +78,7 @@ void Player::newGame()
     temper_ = kTempers[below(3)];
     stepsSinceGameOver_ = 0;
     stepsSinceRise_ = 0;
+    note("new game");
 }
 
 void Player::note(const std::string& what)
@@ -91,27 +93,23 @@ void Player::note(const std::string& what)
 void Player::step()
 {
     stepsSinceRise_ += 1;
-    if (boardEmptyAndStill() || stepsSinceRise_ > kStepsWithoutRise) {
-        (boardEmptyAndStill() ? report_.boardsEmptied : report_.gamesGivenUp) += 1;
+    const bool emptied = boardEmptyAndStill();
+    if (emptied || stepsSinceRise_ > kStepsWithoutRise) {
+        (emptied ? report_.boardsEmptied : report_.gamesGivenUp) += 1;
         newGame();
-        note("new game");
         return;
     }
     if (gameOver) {
         if (stepsSinceGameOver_ == kStepsAfterGameOver) {
             report_.gamesOver += 1;
             newGame();
-            note("new game");
             return;
         }
         stepsSinceGameOver_ += 1;
         if (chance(0.5))
             tick();
-        else {
-            drawBoardFrame();
-            report_.frames += 1;
-            note("frame");
-        }
+        else
+            frame();
         return;
     }
     act();
@@ -136,9 +134,7 @@ void Player::act()
     } else if (chance(0.5)) {
         tick();
     } else {
-        drawBoardFrame();
-        report_.frames += 1;
-        note("frame");
+        frame();
     }
 }
 
@@ -166,6 +162,13 @@ void Player::pressButton()
     if (armed)
         report_.awardsUsed += 1;
     note("button " + std::to_string(slot) + (armed ? " armed" : force ? " forced" : " idle"));
+}
+
+void Player::frame()
+{
+    drawBoardFrame();
+    report_.frames += 1;
+    note("frame");
 }
 
 void Player::tick()
