@@ -1,8 +1,32 @@
 #include "game/Clock.h"
 
+#include "game/GameState.h"
+#include "game/GlobalObjects.h"
+
 #include <GL/glut.h>
 
-void runPhaseStep() {}
+void runPhaseStep()
+{
+    switch (gamePhase) {
+    case kPhasePop:
+        gameController.resolveSelection();
+        break;
+    case kPhaseFall:
+        gameController.startFalls();
+        break;
+    case kPhaseSettle:
+        gameController.settleBoard();
+        break;
+    case kPhaseRise:
+        gameController.startRise();
+        break;
+    case kPhaseNewRow:
+        gameController.finishRise();
+        break;
+    default:  // Idle, Wait and anything else: nothing to do
+        break;
+    }
+}
 
 void onTimer(int)
 {

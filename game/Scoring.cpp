@@ -1,6 +1,7 @@
 #include "game/GameController.h"
 
 #include "game/GlobalObjects.h"
+#include "game/Score.h"
 
 namespace {
 constexpr int kPointsPerAward = 100;
@@ -16,4 +17,9 @@ int GameController::checkAward()
         return kNoAward;
     awardMark += kPointsPerAward;
     return (score / kPointsPerAward - 1) % 3;
+}
+
+void addToScore(int points)
+{
+    numberDisplay.setValue(numberDisplay.getValue() + points);
 }

@@ -1,0 +1,187 @@
+#include "game/Clock.h"
+#include "game/GameState.h"
+#include "game/GlobalObjects.h"
+#include "tests/game/RulesFixture.h"
+#include "tools/soak/PlayActions.h"
+
+namespace {
+
+using PowerUps = RulesTest;
+
+void apply(int slot)
+{
+    gameController.buttonIndex = slot;
+    gameController.applyPowerUp();
+}
+
+// Ticks and frames until the board is still, failing at the first step that
+// leaves a column over 19 tiles or a marker changed.
+void playCheckingTheTop()
+{
+    for (int i = 0; i < 300; ++i) {
+        const int phase = gamePhase;
+        runPhaseStep();
+        drawBoardFrame();
+        for (int c = 0; c < kColumns; ++c) {
+            ASSERT_LE(tileCount[c], 19) << "after a step in phase " << phase;
+            ASSERT_TRUE(sameColor(tiles[c][kMarkerSlot].color, markerColor(c)));
+        }
+        if (boardIsStill())
+            return;
+    }
+}
+
+TEST_F(PowerUps, MinusThreeClearsTheBottomRowsAndTheRestFalls)
+{
+    setColumn(0, "RGBYPC");
+    setColumn(1, "RGB");
+    apply(kSlotBottomClear);
+    EXPECT_TRUE(gameController.bottomClearPending);
+    EXPECT_EQ(score(), 6 * 4);
+    EXPECT_EQ(gamePhase, kPhaseWait) << "the power-up sets no phase";
+    EXPECT_EQ(pendingCount[0], 3);
+    EXPECT_EQ(pendingCount[1], 0);
+    EXPECT_EQ(removedCount[2], 0);
+
+    frames(15);
+    ASSERT_EQ(gamePhase, kPhaseFall);
+    tick();
+    EXPECT_DOUBLE_EQ(tiles[0][3].slidePerFrame, 0.9) << "three slots in ten frames";
+    EXPECT_EQ(tileCount[1], 3) << "counts change when the falls end";
+    frames(10);
+    tick();
+    EXPECT_EQ(columnText(0), "YPC");
+    EXPECT_EQ(tileCount[1], 0);
+    EXPECT_EQ(gamePhase, kPhaseRise);
+    EXPECT_FALSE(gameController.bottomClearPending);
+
+    playUntilStill(200);
+    EXPECT_EQ(columnText(0).substr(1), "YPC");
+    EXPECT_EQ(tileCount[1], 1);
+    EXPECT_EQ(tileCount[2], 1);
+    EXPECT_EQ(restProblems(), "");
+}
+
+TEST_F(PowerUps, MinusThreeWithStopArmedEndsWithoutARise)
+{
+    setColumn(0, "RGBYPC");
+    setColumn(1, "RGB");
+    apply(kSlotStop);
+    apply(kSlotBottomClear);
+    playUntilStill(200);
+    EXPECT_EQ(columnText(0), "YPC");
+    EXPECT_EQ(tileCount[1], 0);
+    EXPECT_EQ(tileCount[2], 0);
+    EXPECT_FALSE(gameController.skipNextRise);
+}
+
+TEST_F(PowerUps, MinusThreeOnAnEmptyBoardFadesNothingAndStaysPending)
+{
+    apply(kSlotBottomClear);
+    EXPECT_EQ(score(), 0);
+    playUntilStill(100);
+    EXPECT_EQ(gamePhase, kPhaseWait);
+    EXPECT_TRUE(gameController.bottomClearPending);
+}
+
+TEST_F(PowerUps, MinusThreeDuringAFadeRemovesBothWithoutTilesRising)
+{
+    setColumn(0, "GBYPBRRRRC");
+    pickCell(0, 5);
+    tick();
+    EXPECT_EQ(score(), 4 * 2);
+    frames(5);
+    apply(kSlotBottomClear);
+    EXPECT_EQ(score(), 4 * 2 + 3 * 4);
+    frames(10);
+    ASSERT_EQ(gamePhase, kPhaseFall);
+    tick();
+    for (int s = 0; s < tileCount[0]; ++s)
+        EXPECT_GE(tiles[0][s].slidePerFrame, 0) << "no tile moves up in a fall, slot " << s;
+
+    playUntilStill(200);
+    EXPECT_EQ(columnText(0).substr(1), "PBC");
+    EXPECT_EQ(restProblems(), "");
+}
+
+TEST_F(PowerUps, MinusThreeDuringTheFadeOfATopGroupLeavesNoHoles)
+{
+    setColumn(0, "GBYPRRRR");
+    pickCell(0, 4);
+    tick();
+    frames(5);
+    apply(kSlotBottomClear);
+    frames(10);
+    ASSERT_EQ(gamePhase, kPhaseFall);
+    tick();
+    EXPECT_EQ(columnText(0), "P") << "P cannot fall, yet the removed tiles around it must go";
+    playUntilStill(200);
+    EXPECT_EQ(columnText(0).substr(1), "P");
+    EXPECT_EQ(restProblems(), "");
+}
+
+TEST_F(PowerUps, MinusThreeJustBeforeTheRiseKeepsTheTopFree)
+{
+    setColumn(0, "RGRGRGRGRGRGRGRGRGR");
+    setColumn(1, "BY");
+    pickCell(1, 1);
+    tick();
+    frames(15);
+    tick();
+    ASSERT_EQ(gamePhase, kPhaseRise);
+    apply(kSlotBottomClear);
+    playCheckingTheTop();
+    EXPECT_FALSE(gameOver);
+    EXPECT_EQ(columnText(0).substr(1), "GRGRGRGRGRGRGRGR");
+    EXPECT_EQ(restProblems(), "");
+}
+
+TEST_F(PowerUps, ColourSweepTakesEveryTileOfThePickedColour)
+{
+    setColumn(0, "RGR");
+    setColumn(1, "BR");
+    setColumn(3, "YYR");  // isolated
+    apply(kSlotColorSweep);
+    EXPECT_FALSE(anyMarked()) << "nothing happens until the next pick";
+    pickCell(1, 1);
+    tick();
+    EXPECT_EQ(score(), 4 * 2);
+    EXPECT_FALSE(gameController.colorSweepArmed);
+    playUntilStill(300);
+    EXPECT_EQ(columnText(0).substr(1), "G");
+    EXPECT_EQ(columnText(1).substr(1), "B");
+    EXPECT_EQ(columnText(3).substr(1), "YY");
+}
+
+TEST_F(PowerUps, ColourSweepIsSpentOnAnEmptyCell)
+{
+    setColumn(0, "RGR");
+    apply(kSlotColorSweep);
+    pickCell(0, 9);
+    tick();
+    EXPECT_FALSE(anyMarked());
+    EXPECT_FALSE(gameController.colorSweepArmed);
+    pickCell(0, 0);
+    tick();
+    EXPECT_EQ(score(), 2) << "the next pick pops only its own group";
+}
+
+TEST_F(PowerUps, StopSkipsOneRiseAndSavesAFullColumn)
+{
+    setColumn(0, "RGRGRGRGRGRGRGRGRGR");
+    setColumn(1, "BY");
+    apply(kSlotStop);
+    pickCell(1, 1);
+    playUntilStill(200);
+    EXPECT_FALSE(gameOver);
+    EXPECT_EQ(tileCount[0], 19);
+    EXPECT_EQ(tileCount[1], 1);
+    EXPECT_FALSE(gameController.skipNextRise);
+    EXPECT_EQ(restProblems(), "");
+
+    pickCell(1, 0);
+    playUntilStill(200);
+    EXPECT_TRUE(gameOver) << "the following turn rises";
+}
+
+}  // namespace

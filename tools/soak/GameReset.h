@@ -1,0 +1,12 @@
+#pragma once
+// Puts every piece of game state back to a known start, so that tests and the
+// soak tool can play one game after another in the same process.
+
+// An empty board: every cell blank, the six markers in place, all counts 0;
+// phase Idle, game not over, theme 5, no power-up pending or armed, score 0,
+// turntable at 0.  The themes must already be loaded.
+void clearGame();
+
+// A new game as at start-up, four random tiles per column, with the colours
+// drawn from `seed` so that a run can be repeated.
+void startFreshGame(unsigned seed);

@@ -1,0 +1,30 @@
+#pragma once
+// A randomized player for the game's rules: it interleaves picks on random
+// cells, frames, clock ticks, turntable drags, power-up presses and theme
+// steps, the way a user and the clock may in any order, and checks the
+// board's rules after every step.  Games that end are followed by new ones.
+
+#include <string>
+
+struct RandomPlayReport {
+    long steps = 0;           // steps run, up to the first broken rule
+    long picks = 0;
+    long frames = 0;
+    long ticks = 0;
+    long drags = 0;
+    long buttonPresses = 0;
+    long powerUpsApplied = 0;  // presses that applied an effect (armed or forced)
+    long awardsUsed = 0;       // of those, presses of an armed button
+    long themeSteps = 0;
+    long removals = 0;         // Pop steps that marked tiles
+    long cascades = 0;         // Settle steps that found a line
+    long rises = 0;            // NewRow steps
+    long gamesOver = 0;
+    long boardsEmptied = 0;    // games left with an empty board, where only waiting remains
+    long gamesGivenUp = 0;     // games that went on too long without a rise
+    std::string failure;       // the first broken rule, with the steps before it; empty if none
+};
+
+// Plays `steps` steps from a fresh game seeded by `seed`.  Needs the themes
+// loaded and a current OpenGL context (tiles draw themselves).
+RandomPlayReport playRandomly(long steps, unsigned seed);
