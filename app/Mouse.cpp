@@ -1,3 +1,7 @@
+// Mouse input: a left press picks a tile or a power-up button, a right press
+// steps the colour theme, and dragging turns the tower.  Nothing here asks
+// for a redraw; the next clock tick shows the change.
+
 #include "app/Callbacks.h"
 
 #include "game/GameState.h"
@@ -7,15 +11,43 @@
 
 #include <cstdlib>
 
+namespace {
+
+constexpr int kThemeSplitX = 400;  // pixel column of the initial window's middle
+
 // Window x of the last left press or motion event: where a drag step starts.
 float lastMouseX = 0;
 
-void onMouse(int button, int state, int x, int /*y*/)
+// A left press: select the tile under the pointer and pop it, or use the
+// power-up button under it.  Any phase accepts a pick.
+void pickAt(int x, int y)
+{
+    gameController.pick(x, y);
+    if (gameController.hitCode == kHitTile) {
+        gameController.selectPickedTile();
+        gamePhase = kPhasePop;
+    } else if (gameController.hitCode == kHitButton) {
+        PowerButton& button = powerButtons[gameController.buttonFromClick()];
+        if (button.armed)
+            gameController.applyPowerUp();
+        button.armed = false;
+    }
+    gameController.hitCode = kHitNothing;
+}
+
+}  // namespace
+
+void onMouse(int button, int state, int x, int y)
 {
     if (gameOver)
         std::exit(0);
-    if (button == GLUT_LEFT_BUTTON && state == GLUT_DOWN)
+    const bool pressed = state == GLUT_DOWN;
+    if (button == GLUT_LEFT_BUTTON && pressed)
         lastMouseX = static_cast<float>(x);
+    if (button == GLUT_RIGHT_BUTTON && pressed)
+        gameController.stepTheme(x > kThemeSplitX ? +1 : -1);
+    if (button == GLUT_LEFT_BUTTON && pressed)
+        pickAt(x, y);
 }
 
 void onMotion(int x, int /*y*/)
