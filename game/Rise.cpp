@@ -29,10 +29,17 @@ void GameController::startRise()
         skipNextRise = false;
         return;
     }
-    forEachTileInPlay([](Tile& tile) { tile.riseOneSlot(kRiseFrames); });
+    bool anyTile = false;
+    forEachTileInPlay([&anyTile](Tile& tile) {
+        tile.riseOneSlot(kRiseFrames);
+        anyTile = true;
+    });
     for (int c = 0; c < kColumns; ++c)
         pendingCount[c] = tileCount[c] + 1;
-    gamePhase = kPhaseWait;
+    // The lift's end is what adds the new row; a board that was cleared
+    // completely has nothing to lift, so the new row comes at once rather
+    // than never.
+    gamePhase = anyTile ? kPhaseWait : kPhaseNewRow;
 }
 
 // The lift has ended: every tile moves up one cell and each column gets a

@@ -136,3 +136,20 @@ TEST_F(Turn, PickOnEmptySpaceDuringTheLiftLosesNoTile)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Turn, ClearingTheWholeBoardStillBringsANewRow)
+{
+    setColumn(2, "RR");
+    setColumn(3, "R");
+    pickCell(2, 0);
+    playUntilStill(200);
+    for (int c = 0; c < kColumns; ++c)
+        EXPECT_EQ(tileCount[c], 1) << "column " << c;
+    EXPECT_EQ(score(), 6);
+    EXPECT_EQ(gamePhase, kPhaseWait);
+    EXPECT_EQ(restProblems(), "");
+}
+
+}  // namespace
