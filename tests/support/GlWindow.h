@@ -8,10 +8,6 @@
 // reading the back buffer.
 void useGlWindow();
 
-// Releases the window and its context, so that the leak checker sees only
-// what our own code kept.
-void closeGlWindow();
-
 // Lets GLUT handle its pending window events (mapping, reshape).
 void pumpGlEvents();
 

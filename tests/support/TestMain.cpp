@@ -1,7 +1,5 @@
 // The test programs' entry point.
 
-#include "tests/support/GlWindow.h"
-
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -29,7 +27,5 @@ extern "C" const char* __lsan_default_suppressions()
 int main(int argc, char** argv)
 {
     testing::InitGoogleTest(&argc, argv);
-    const int result = RUN_ALL_TESTS();
-    closeGlWindow();
-    return result;
+    return RUN_ALL_TESTS();
 }
