@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Runs the model reader's fuzz target (built in build-fuzz by `make fuzz`)
-# for a bounded time, from the synthetic seeds, the shared corpus of real
-# model files and the inputs that once broke the reader.  Fails on any
-# finding; the input that caused it is left in build-fuzz/fuzz-artifacts/.
+# for a bounded time, from the synthetic seeds and the shared corpus of real
+# model files.  Fails on any finding; the input that caused it is left in
+# build-fuzz/fuzz-artifacts/.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"
 build="$root/build-fuzz"
@@ -11,11 +11,9 @@ seconds="${FUZZ_SECONDS:-120}"
 mkdir -p "$build/fuzz-seeds" "$build/fuzz-corpus" "$build/fuzz-artifacts"
 "$build/bin/fuzz-seeds" "$build/fuzz-seeds"
 inputs=("$build/fuzz-corpus" "$build/fuzz-seeds")
-for folder in "$root/tests/model3ds/fuzz-regressions" "$root/../shared/corpus/3ds"; do
-  if [ -d "$folder" ]; then
-    inputs+=("$folder")
-  fi
-done
+if [ -d "$root/../shared/corpus/3ds" ]; then
+  inputs+=("$root/../shared/corpus/3ds")
+fi
 
 # Standard output is closed: the reader names the texture files it meets.
 HEXTOWER_NOTICE=console "$build/bin/fuzz-model" \

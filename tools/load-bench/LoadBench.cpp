@@ -6,6 +6,7 @@
 // are let go 120 at a time.
 
 #include "model3ds/ModelFileReader.h"
+#include "model3ds/Notice.h"
 
 #include <algorithm>
 #include <chrono>
@@ -47,6 +48,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: load-bench FILE N\n");
         return 2;
     }
+    SetNoticeFunction(ShowNoticeOnConsole);
     std::vector<tModelData> kept;
     kept.reserve(kModelsKept);
     std::vector<double> times;
