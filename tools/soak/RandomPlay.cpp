@@ -44,6 +44,17 @@ bool boardEmptyAndStill()
     return true;
 }
 
+// A tile in play shows its colour index's colour in the current theme; only
+// its alpha changes as it fades.  A blank cell or a marker copied into play
+// fails this.
+bool isThemeTile(const Tile& tile)
+{
+    if (tile.colorIndex < 0 || tile.colorIndex >= kTileColorsPerTheme)
+        return false;
+    const PackedColor expected = themes[themeIndex].tileColors[tile.colorIndex];
+    return tile.color.r == expected.r && tile.color.g == expected.g && tile.color.b == expected.b;
+}
+
 class Player {
 public:
     Player(unsigned seed, RandomPlayReport& report) : random_(seed), report_(report) { newGame(); }
@@ -204,6 +215,9 @@ std::string Player::brokenRule() const
             broken << "column " << c << " holds " << tileCount[c] << " tiles; ";
         if (pendingCount[c] < 0 || pendingCount[c] > kSlots)
             broken << "column " << c << " is to hold " << pendingCount[c] << " tiles; ";
+        for (int s = 0; s < tileCount[c] && s < kSlots; ++s)
+            if (!isThemeTile(tiles[c][s]))
+                broken << "cell " << c << "," << s << " in play holds no tile of the theme; ";
         const Tile& marker = tiles[c][kMarkerSlot];
         if (!gameOver && (!sameColor(marker.color, markerColor(c)) || marker.column != c || marker.slot != kMarkerSlot))
             broken << "marker of column " << c << " changed; ";

@@ -2,7 +2,10 @@
 // A randomized player for the game's rules: it interleaves picks on random
 // cells, frames, clock ticks, turntable drags, power-up presses and theme
 // steps, the way a user and the clock may in any order, and checks the
-// board's rules after every step.  Games that end are followed by new ones.
+// board's rules after every step: counts within the board (20 only once the
+// game is over), markers in place while it runs, a valid phase (Wait after
+// the end), and only theme tiles in play.  Games that end are followed by
+// new ones.
 
 #include <string>
 
