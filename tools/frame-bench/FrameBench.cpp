@@ -4,6 +4,7 @@
 // median time of each.  Run it from the assets directory.
 
 #include "app/Callbacks.h"
+#include "game/GlobalObjects.h"
 #include "tools/scene_setup/GameWindow.h"
 #include "tools/scene_setup/SceneSetup.h"
 
@@ -78,6 +79,9 @@ int main(int argc, char** argv)
     options.score = 1234;
     options.armed[2] = true;
     setUpBoard(options);
+    if (tiles[0][0].model.objectCount == 0)
+        std::fprintf(stderr, "frame-bench: the tile model is empty (is Data/3DS/tile.3DS missing?);"
+                             " the figures below measure nothing but the frame's overhead\n");
 
     const double full = median(timeFrames(frames, onDisplay));
     const double empty = median(timeFrames(frames, emptyFrame));
