@@ -1,6 +1,7 @@
 #include "game/Tile.h"
 
 #include "game/GameState.h"
+#include "model3ds/ModelFileReader.h"
 #include "pieces/ModelDrawing.h"
 
 namespace {
@@ -13,6 +14,8 @@ constexpr float kTileModelScale = 0.2f;
 
 Tile::Tile() : model(MakeEmptyModel())
 {
+    ModelFileReader reader;
+    reader.LoadFile(model, kTileModelFile);
     setTranslation(0, 0, 0);
     setScale(kTileModelScale);
     setRotation(0, 0, 0);

@@ -59,5 +59,8 @@ tVec3 Vec3Cross(tVec3 a, tVec3 b);
 tVec3 Vec3DivScalar(tVec3 v, float s);
 tVec3 Vec3Normalize(tVec3 v);
 
-// Gives every object of the model a fresh array of unit vertex normals.
+// Gives every object of the model a fresh array of unit vertex normals, in
+// time linear in its vertices and faces.  Every face index must lie below
+// the object's vertexCount (the model reader sees to that).  A vertex that
+// no face uses, or whose face normals cancel out, gets NaN components.
 void BuildVertexNormals(tModelData& model);

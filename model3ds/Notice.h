@@ -1,0 +1,20 @@
+#pragma once
+// Telling the user about a problem with a model file.
+//
+// A notice always goes to standard error as one line, "Caption: text".  When
+// an X display can be reached and HEXTOWER_NOTICE is not "console", it also
+// shows a dialog with the caption as its title, the text and an OK button,
+// and waits until Enter or a click on OK dismisses it.
+
+using tNoticeFunction = void (*)(const char* szText, const char* szCaption);
+
+// Shows a notice through the current notice function.
+void ShowNotice(const char* szText, const char* szCaption);
+
+// Replaces the notice function (tests record notices instead); returns the
+// one it replaces.
+tNoticeFunction SetNoticeFunction(tNoticeFunction pfnNotice);
+
+// The standard notice function: the console line and, where possible, the
+// dialog.
+void ShowNoticeToUser(const char* szText, const char* szCaption);

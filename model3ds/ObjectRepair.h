@@ -1,0 +1,10 @@
+#pragma once
+// Makes a freshly read object safe to draw: every face index must name one
+// of its vertices, and of its texture coordinates when it has them.
+
+#include "model3ds/ModelData.h"
+
+// Drops the faces that name a vertex the object does not have, keeping the
+// others in order, and pads texture coordinates shorter than the vertex
+// list with (0, 0).
+void RepairObject(t3DObject& object);

@@ -1,0 +1,54 @@
+// model-info FILE...: what the game's model reader makes of each 3DS file.
+
+#include "tools/model-info/ModelSummary.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <iostream>
+
+namespace {
+
+// The reader writes its own console lines ("file name : ...!"); they go to
+// standard error while a file is read, so that the report stays clean.
+struct ReaderOutputToStderr {
+    int savedStdout;
+
+    ReaderOutputToStderr()
+    {
+        std::fflush(stdout);
+        savedStdout = dup(STDOUT_FILENO);
+        dup2(STDERR_FILENO, STDOUT_FILENO);
+    }
+    ~ReaderOutputToStderr()
+    {
+        std::fflush(stdout);
+        dup2(savedStdout, STDOUT_FILENO);
+        close(savedStdout);
+    }
+};
+
+ModelLoad loadQuietly(const std::string& path)
+{
+    const ReaderOutputToStderr redirect;
+    return loadModel(path, path);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2) {
+        std::cerr << "usage: model-info FILE...\n";
+        return 2;
+    }
+    for (int i = 1; i < argc; ++i) {
+        const ModelLoad load = loadQuietly(argv[i]);
+        for (const std::string& line : summaryLines(load))
+            std::cout << line << '\n';
+        for (const std::string& line : detailLines(load))
+            std::cout << line << '\n';
+        std::cout.flush();
+    }
+    return 0;
+}
