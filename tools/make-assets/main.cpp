@@ -1,0 +1,42 @@
+// make-assets OUTDIR: writes the game's model files below OUTDIR (the game's
+// working directory is assets/, so `make-assets assets` refreshes them).
+
+#include "tools/make-assets/GameModels.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+namespace {
+
+bool writeFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes)
+{
+    std::error_code error;
+    std::filesystem::create_directories(path.parent_path(), error);
+    if (error)
+        return false;
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    return static_cast<bool>(out);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s OUTDIR\n", argv[0]);
+        return 2;
+    }
+    for (const GameModel& model : gameModels()) {
+        const std::filesystem::path path = std::filesystem::path(argv[1]) / model.path;
+        if (!writeFile(path, encodeGameModel(model))) {
+            std::fprintf(stderr, "make-assets: cannot write %s\n", path.string().c_str());
+            return 1;
+        }
+        std::printf("%s: %zu triangles\n", path.string().c_str(), model.mesh.faces.size());
+    }
+    return 0;
+}
