@@ -1,6 +1,7 @@
 # The two commands: `make play` and `make test`.  Both install the Debian
 # packages that are missing, then build with CMake into build/.
 #   make test SANITIZE=1   runs the suite in the AddressSanitizer/UBSan build
+#   make fuzz              fuzzes the model reader for two minutes (clang, build-fuzz/)
 
 SANITIZE ?= 0
 JOBS ?= $(shell nproc)
@@ -15,9 +16,13 @@ endif
 PACKAGES := cmake make g++ pkg-config freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev \
 	libgl1-mesa-dri libgtest-dev libstb-dev xvfb xauth xdotool clang libclang-rt-14-dev
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
-XVFB := $(if $(DISPLAY),,xvfb-run -a -s "-screen 0 1280x1024x24")
+# -noreset: the server must not reset between two test programs, or the next
+# one may find no display to connect to.
+XVFB := $(if $(DISPLAY),,xvfb-run -a -s "-screen 0 1280x1024x24 -noreset")
 
-.PHONY: play test build deps clean
+FUZZ_FLAGS := -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
+
+.PHONY: play test build deps clean fuzz
 
 play: build
 	cd assets && ../$(BUILD_DIR)/bin/hextower
@@ -29,6 +34,13 @@ build: deps
 	cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS)
 	cmake --build $(BUILD_DIR) -j$(JOBS)
 
+fuzz: deps
+	cmake -S . -B build-fuzz -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+		-DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF -DHEXTOWER_FUZZ=ON \
+		"-DCMAKE_CXX_FLAGS=$(FUZZ_FLAGS)"
+	cmake --build build-fuzz -j$(JOBS) --target fuzz-model fuzz-seeds
+	tools/fuzz-model/run-fuzz.sh
+
 deps:
 	@missing=$$(for p in $(PACKAGES); do \
 		dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'ok installed' || echo $$p; done); \
@@ -39,4 +51,4 @@ deps:
 	fi
 
 clean:
-	rm -rf build build-sanitize
+	rm -rf build build-sanitize build-fuzz

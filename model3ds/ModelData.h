@@ -4,15 +4,13 @@
 // A model is a value.  Copying it duplicates the records but not the
 // per-object arrays: copies share them, and the last copy to go frees them.
 
+#include "model3ds/VectorMath.h"
+
 #include <memory>
 #include <vector>
 
 constexpr int kMaxNameLength = 255;       // names and texture file names, NUL included
 constexpr int kMaxTextureSlots = 100;     // one texture slot per material index
-
-struct tVec3 {
-    float x, y, z;
-};
 
 struct tVec2 {
     float u, v;
@@ -51,13 +49,6 @@ struct tModelData {
 
 // A model with no objects, no materials and no textures.
 tModelData MakeEmptyModel();
-
-// Single-precision vector helpers.
-tVec3 Vec3Sub(tVec3 a, tVec3 b);
-tVec3 Vec3Add(tVec3 a, tVec3 b);
-tVec3 Vec3Cross(tVec3 a, tVec3 b);
-tVec3 Vec3DivScalar(tVec3 v, float s);
-tVec3 Vec3Normalize(tVec3 v);
 
 // Gives every object of the model a fresh array of unit vertex normals, in
 // time linear in its vertices and faces.  Every face index must lie below

@@ -67,7 +67,7 @@ private:
     void ReadNamedObject(tModelData& model, tChunkHeader& chunk);
     void ReadMaterialColor(tMaterialInfo& material, tChunkHeader& chunk);
     template <typename tRecord>
-    std::uint32_t ReadRecords(std::shared_ptr<tRecord[]>& pRecords, tChunkHeader& chunk);
+    std::uint32_t ReadRecords(std::shared_ptr<tRecord[]>& pRecords, tChunkHeader& chunk, std::uint32_t nStored);
     void ReadVertexList(t3DObject& object, tChunkHeader& chunk);
     void ReadTriangleList(t3DObject& object, tChunkHeader& chunk);
     void ReadTexCoordList(t3DObject& object, tChunkHeader& chunk);

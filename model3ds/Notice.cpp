@@ -32,7 +32,12 @@ tNoticeFunction SetNoticeFunction(tNoticeFunction pfnNotice)
 
 void ShowNoticeToUser(const char* szText, const char* szCaption)
 {
-    std::fprintf(stderr, "%s: %s\n", szCaption, szText);
+    ShowNoticeOnConsole(szText, szCaption);
     if (!ConsoleOnly())
         ShowNoticeDialog(szText, szCaption);
+}
+
+void ShowNoticeOnConsole(const char* szText, const char* szCaption)
+{
+    std::fprintf(stderr, "%s: %s\n", szCaption, szText);
 }

@@ -18,3 +18,6 @@ tNoticeFunction SetNoticeFunction(tNoticeFunction pfnNotice);
 // The standard notice function: the console line and, where possible, the
 // dialog.
 void ShowNoticeToUser(const char* szText, const char* szCaption);
+
+// The console line alone, for programs that must never wait on a dialog.
+void ShowNoticeOnConsole(const char* szText, const char* szCaption);

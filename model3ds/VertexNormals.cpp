@@ -21,7 +21,8 @@ tVec3 FaceNormal(const t3DObject& object, const tTriangle& face)
 void BuildObjectNormals(t3DObject& object)
 {
     const auto nVertices = static_cast<std::size_t>(object.vertexCount);
-    std::vector<tVec3> vSums(nVertices, tVec3{0, 0, 0});
+    // The sums build up in the new array itself, then become the normals.
+    std::shared_ptr<tVec3[]> pNormals(new tVec3[nVertices]());
     std::vector<int> nSharing(nVertices, 0);
     for (int i = 0; i < object.faceCount; ++i) {
         const tTriangle& face = object.faces[i];
@@ -32,15 +33,14 @@ void BuildObjectNormals(t3DObject& object)
             if (bRepeated)
                 continue;
             const auto v = static_cast<std::size_t>(pCorner[k]);
-            vSums[v] = Vec3Add(vSums[v], vNormal);
+            pNormals[v] = Vec3Add(pNormals[v], vNormal);
             ++nSharing[v];
         }
     }
     // Dividing by minus the count turns the sum round: the face normal above
     // points away from the side where the corners run counter-clockwise.
-    std::shared_ptr<tVec3[]> pNormals(new tVec3[nVertices]);
     for (std::size_t v = 0; v < nVertices; ++v)
-        pNormals[v] = Vec3Normalize(Vec3DivScalar(vSums[v], static_cast<float>(-nSharing[v])));
+        pNormals[v] = Vec3Normalize(Vec3DivScalar(pNormals[v], static_cast<float>(-nSharing[v])));
     object.normals = pNormals;
 }
 

@@ -45,7 +45,8 @@ std::string ModelFileTest::saveBytes(const std::vector<std::uint8_t>& bytes, con
     std::FILE* file = std::fopen(path.c_str(), "wb");
     EXPECT_NE(file, nullptr);
     if (file != nullptr) {
-        EXPECT_EQ(std::fwrite(bytes.data(), 1, bytes.size(), file), bytes.size());
+        const std::size_t written = bytes.empty() ? 0 : std::fwrite(bytes.data(), 1, bytes.size(), file);
+        EXPECT_EQ(written, bytes.size());
         std::fclose(file);
     }
     return path;

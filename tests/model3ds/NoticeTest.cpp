@@ -8,6 +8,7 @@
 #include <X11/Xutil.h>
 #include <X11/keysym.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -27,15 +28,29 @@ void recordNotice(const char* text, const char* caption)
     lastCaption = caption;
 }
 
+// Asking about a window that is not up yet is not an error here.
+int ignoreXError(Display*, XErrorEvent*)
+{
+    return 0;
+}
+
 // A dialog shown by a child process, so that a dialog that never closes
-// fails the test instead of holding it up.
+// fails the test instead of holding it up.  The child never outlives the
+// test: it dies with its parent, and after half a minute in any case.
 class DialogProcess {
 public:
     DialogProcess(const std::string& text, const std::string& caption) : caption_(caption)
     {
+        const pid_t parent = getpid();
         child_ = fork();
-        if (child_ == 0)
+        if (child_ == 0) {
+            prctl(PR_SET_PDEATHSIG, SIGKILL);
+            if (getppid() != parent)
+                _exit(4);
+            alarm(30);
             _exit(ShowNoticeDialog(text.c_str(), caption.c_str()) ? 0 : 3);
+        }
+        previousErrorHandler_ = XSetErrorHandler(ignoreXError);
         display_ = XOpenDisplay(nullptr);
     }
 
@@ -45,13 +60,15 @@ public:
             kill(child_, SIGKILL);
             waitpid(child_, nullptr, 0);
         }
-        XCloseDisplay(display_);
+        if (display_ != nullptr)
+            XCloseDisplay(display_);
+        XSetErrorHandler(previousErrorHandler_);
     }
 
     // The dialog's window, found by its title once it is up and drawn.
     Window waitForWindow()
     {
-        for (int attempt = 0; attempt < 500 && window_ == 0; ++attempt) {
+        for (int attempt = 0; attempt < 500 && window_ == 0 && display_ != nullptr; ++attempt) {
             window_ = findByTitle(DefaultRootWindow(display_));
             if (window_ == 0 || darkPixels() == 0) {
                 window_ = 0;
@@ -134,6 +151,8 @@ private:
     int darkPixels() const
     {
         const XWindowAttributes size = attributes();
+        if (size.map_state != IsViewable)
+            return 0;
         XImage* image = XGetImage(display_, window_, 0, 0, static_cast<unsigned>(size.width),
                                   static_cast<unsigned>(size.height), AllPlanes, ZPixmap);
         if (image == nullptr)
@@ -151,6 +170,7 @@ private:
     pid_t child_ = 0;
     Display* display_ = nullptr;
     Window window_ = 0;
+    XErrorHandler previousErrorHandler_ = nullptr;
 };
 
 bool displayReachable()

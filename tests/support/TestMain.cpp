@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/lsan_interface.h>
+#endif
 
 // The game's global objects read their models while they are built, before
 // main, and a model that cannot be read raises a notice.  No test program may
@@ -27,5 +30,12 @@ extern "C" const char* __lsan_default_suppressions()
 int main(int argc, char** argv)
 {
     testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    const int result = RUN_ALL_TESTS();
+#if defined(__SANITIZE_ADDRESS__)
+    // Look for leaks now, while Mesa's driver is still loaded: at exit it is
+    // unloaded first, and what it still holds would show up as leaks from an
+    // unknown module, past the suppressions above.
+    __lsan_do_leak_check();
+#endif
+    return result;
 }

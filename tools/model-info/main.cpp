@@ -1,4 +1,5 @@
 // model-info FILE...: what the game's model reader makes of each 3DS file.
+// Exits with 1 when a file could not be read at all.
 
 #include "tools/model-info/ModelSummary.h"
 
@@ -42,13 +43,15 @@ int main(int argc, char** argv)
         std::cerr << "usage: model-info FILE...\n";
         return 2;
     }
+    bool allRead = true;
     for (int i = 1; i < argc; ++i) {
         const ModelLoad load = loadQuietly(argv[i]);
+        allRead = allRead && load.ok;
         for (const std::string& line : summaryLines(load))
             std::cout << line << '\n';
         for (const std::string& line : detailLines(load))
             std::cout << line << '\n';
         std::cout.flush();
     }
-    return 0;
+    return allRead ? 0 : 1;
 }
