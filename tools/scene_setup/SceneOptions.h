@@ -1,0 +1,29 @@
+#pragma once
+// Which moment of a game to show, as chosen on a tool's command line.
+
+#include <string>
+
+enum class BoardState {
+    Start,     // four random tiles per column, as a game begins
+    Full,      // 19 tiles in every column, the most the frame ever draws
+    Fading,    // the start board with a group of three tiles fading out
+    GameOver,  // a column has reached the top: final score in front
+};
+
+struct SceneOptions {
+    BoardState board = BoardState::Start;
+    int theme = 5;
+    double angle = 0;      // turntable degrees (ignored once the game is over)
+    int score = 0;
+    int fadeFrame = 0;     // which of the 15 fade frames to show; 0: the default
+    unsigned seed = 1;     // tile colours are random but repeatable
+    bool armed[3] = {false, false, false};  // "+", "-3", "Stop"
+};
+
+// The option lines of a usage message.
+extern const char* const kSceneOptionsUsage;
+
+// Reads "--board NAME", "--theme N", "--angle DEG", "--score N",
+// "--fade-frame K", "--seed N" and "--armed LIST" from args[0 .. count-1].
+// Returns false with a message in `error` for anything else or a bad value.
+bool parseSceneOptions(int count, char** args, SceneOptions& options, std::string& error);
