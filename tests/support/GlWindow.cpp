@@ -1,28 +1,12 @@
 #include "tests/support/GlWindow.h"
 
 #include <GL/freeglut.h>
-#include <dlfcn.h>
-#include <link.h>
-
-#include <cstring>
 
 namespace {
 
 int window = 0;
 
 void ignoreDisplay() {}
-
-// The GL library unloads its driver at exit, before the leak checker of the
-// sanitizer build reports; the driver's own allocations would then show as
-// leaks from an unknown module, beyond the reach of the suppressions.
-// Marking the loaded driver libraries as never unloaded keeps them named.
-int pinDriverLibrary(dl_phdr_info* info, std::size_t, void*)
-{
-    const char* path = info->dlpi_name;
-    if (path != nullptr && (std::strstr(path, "_dri.so") != nullptr || std::strstr(path, "libgallium") != nullptr))
-        dlopen(path, RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE);
-    return 0;
-}
 
 }  // namespace
 
@@ -37,7 +21,6 @@ void useGlWindow()
         glutInitWindowSize(800, 800);
         glutInitWindowPosition(100, 100);
         window = glutCreateWindow(name);
-        dl_iterate_phdr(pinDriverLibrary, nullptr);
         glutDisplayFunc(ignoreDisplay);
         pumpGlEvents();
     }
