@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr int kNoAward = 3;
 constexpr float kOneThird = 0.33333334f;
 
 // Turns an earned award into an armed button: award k arms slot 2 - k.

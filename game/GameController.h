@@ -12,6 +12,9 @@ enum HitCode {
     kHitButton = 10,
 };
 
+// What checkAward returns when the score has earned nothing new.
+constexpr int kNoAward = 3;
+
 struct GameController {
     double hitX = 0;  // the point under the last left press, in the pick frame
     double hitY = 0;

@@ -5,7 +5,6 @@
 
 namespace {
 constexpr int kPointsPerAward = 100;
-constexpr int kNoAward = 3;
 }  // namespace
 
 // Turns each 100 points into one award, one per call; the award number comes

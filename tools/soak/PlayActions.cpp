@@ -7,10 +7,6 @@
 
 #include <GL/gl.h>
 
-namespace {
-constexpr int kNoAward = 3;
-}  // namespace
-
 void pickCell(int column, int slot)
 {
     tiles[column][slot].selected = true;
