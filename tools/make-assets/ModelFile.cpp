@@ -1,17 +1,12 @@
 #include "tools/make-assets/ModelFile.h"
 
+#include "model3ds/ChunkHeader.h"
 #include "tools/chunk_writer/ChunkWriter.h"
 
 namespace {
 
-constexpr std::uint16_t kChunkRoot = 0x4D4D;
-constexpr std::uint16_t kChunkFileVersion = 0x0002;
-constexpr std::uint16_t kChunkScene = 0x3D3D;
+// The scene's first sub-chunk, which the reader passes over.
 constexpr std::uint16_t kChunkMeshVersion = 0x3D3E;
-constexpr std::uint16_t kChunkNamedObject = 0x4000;
-constexpr std::uint16_t kChunkTriMesh = 0x4100;
-constexpr std::uint16_t kChunkVertexList = 0x4110;
-constexpr std::uint16_t kChunkFaceList = 0x4120;
 
 constexpr std::uint32_t kFormatVersion = 3;
 constexpr std::uint16_t kAllEdgesVisible = 7;
