@@ -10,8 +10,11 @@ static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "3DS data is read strai
 std::uint32_t ModelFileReader::ReadFromFile(void* pDest, std::uint32_t nBytes)
 {
     const auto nRead = static_cast<std::uint32_t>(std::fread(pDest, 1, nBytes, file));
-    if (nRead < nBytes)
+    filePosition += nRead;
+    if (nRead < nBytes) {
         endOfFile = true;
+        damage.cutShort = true;
+    }
     return nRead;
 }
 
@@ -30,13 +33,16 @@ void ModelFileReader::ReadHeader(tChunkHeader& header)
     header.length = DecodeU32(bytes + 2);
 }
 
-// A child must lie inside its parent: a header that does not fit, or that
-// the file cuts short, ends the parent, and a length reaching past the
-// parent is cut to it.
+// A child that claims more than its parent has left is still read whole
+// when it ends inside the file and the root chunk, so that the reader stays
+// in step with the chunks after it; the parent then ends with it.  One that
+// would reach past either is cut to its parent.  A header that does not fit
+// in the parent, or that the file cuts short, ends the parent.
 bool ModelFileReader::ReadChildHeader(tChunkHeader& child, tChunkHeader& parent)
 {
     const std::uint32_t nRoom = parent.Remaining();
     if (nRoom < kChunkHeaderSize) {
+        damage.strayBytes = damage.strayBytes || nRoom > 0;
         SkipChunkRest(parent);
         return false;
     }
@@ -45,7 +51,12 @@ bool ModelFileReader::ReadChildHeader(tChunkHeader& child, tChunkHeader& parent)
         parent.bytesRead += child.bytesRead;
         return false;
     }
-    child.length = std::min(child.length, nRoom);
+    if (child.length > nRoom) {
+        damage.chunkOverrun = true;
+        const std::uint64_t nChildStart = filePosition - kChunkHeaderSize;
+        if (nChildStart + child.length > readLimit)
+            child.length = nRoom;
+    }
     return true;
 }
 

@@ -9,6 +9,7 @@ template <typename tHandler>
 void ModelFileReader::ForEachChild(tChunkHeader& parent, tHandler onChild)
 {
     if (depth >= kMaxChunkDepth) {
+        damage.nestedTooDeep = true;
         SkipChunkRest(parent);
         return;
     }
@@ -17,17 +18,22 @@ void ModelFileReader::ForEachChild(tChunkHeader& parent, tHandler onChild)
     while (!endOfFile && parent.Remaining() > 0 && ReadChildHeader(child, parent)) {
         if (child.length >= kChunkHeaderSize)
             onChild(child);
+        else
+            damage.chunkTooShort = true;
         parent.bytesRead += child.bytesRead;
     }
     --depth;
 }
 
+// Each run of the level keeps its own version, which every version chunk of
+// the level reads into.
 void ModelFileReader::ParseSceneChunks(tModelData& model, tChunkHeader& parent)
 {
+    std::uint32_t version = 0;
     ForEachChild(parent, [&](tChunkHeader& chunk) {
         switch (chunk.id) {
         case kChunkFileVersion:
-            ReadVersion(chunk);
+            ReadVersion(chunk, version);
             break;
         case kChunkScene:
             SkipFirstSubChunk(chunk);
@@ -98,12 +104,17 @@ void ModelFileReader::ParseMeshChunks(tModelData& model, t3DObject& object, tChu
     });
 }
 
-void ModelFileReader::ReadVersion(tChunkHeader& chunk)
+// A chunk of fewer than four bytes replaces only the low bytes of the
+// version, in file order: the rest keep what an earlier chunk gave them.
+void ModelFileReader::ReadVersion(tChunkHeader& chunk, std::uint32_t& version)
 {
-    unsigned char bytes[4] = {};
+    unsigned char bytes[4];
+    for (int i = 0; i < 4; ++i)
+        bytes[i] = static_cast<unsigned char>(version >> 8 * i);
     ReadBytes(bytes, sizeof bytes, chunk);
+    version = DecodeU32(bytes);
     SkipChunkRest(chunk);
-    if (DecodeU32(bytes) > 3)
+    if (version > 3)
         ShowNotice("This 3DS file is over version 3 so it may load incorrectly", "Warning");
 }
 

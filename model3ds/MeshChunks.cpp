@@ -1,7 +1,9 @@
 // The mesh lists of an object: vertices, faces and texture coordinates.
-// Each list opens with a 16-bit record count; the count is cut to the whole
-// records the chunk holds, so nothing is read past the chunk and no record
-// is made up.
+// Each list opens with a 16-bit record count.  Nothing is read past the
+// chunk: a vertex or texture-coordinate list that holds fewer records keeps
+// its count with the missing records zero-filled, so that the faces naming
+// them stay, as long as the load's zero-fill budget lasts; a face list's
+// count is cut to the whole faces held, since a made-up face would be drawn.
 
 #include "model3ds/ModelFileReader.h"
 
@@ -24,28 +26,37 @@ static_assert(sizeof(tVec3) == 12 && sizeof(tVec2) == 8 && sizeof(tFaceRecord) =
 }  // namespace
 
 // Makes an array for the records and reads them into its start, nStored
-// bytes each, as they are stored; returns how many were read whole.
+// bytes each, as they are stored; returns how many records the array holds.
 template <typename tRecord>
 std::uint32_t ModelFileReader::ReadRecords(std::shared_ptr<tRecord[]>& pRecords, tChunkHeader& chunk,
-                                           std::uint32_t nStored)
+                                           std::uint32_t nStored, bool zeroFillMissing)
 {
     unsigned char countBytes[2] = {};
     ReadBytes(countBytes, sizeof countBytes, chunk);
     const std::uint32_t nCount = countBytes[0] | countBytes[1] << 8;
-    const std::uint32_t nFitting = std::min(nCount, chunk.Remaining() / nStored);
-    pRecords.reset(new tRecord[nFitting]());
-    return ReadBytes(pRecords.get(), nFitting * nStored, chunk) / nStored;
+    const std::uint32_t nHeld = std::min(nCount, chunk.Remaining() / nStored);
+    std::uint32_t nKept = nHeld;
+    if (nCount > nHeld && zeroFillMissing && nCount - nHeld <= zeroFillBudget) {
+        zeroFillBudget -= nCount - nHeld;
+        nKept = nCount;
+        damage.recordsZeroFilled = true;
+    } else if (nCount > nHeld) {
+        damage.countClipped = true;
+    }
+    pRecords.reset(new tRecord[nKept]());
+    const std::uint32_t nRead = ReadBytes(pRecords.get(), nHeld * nStored, chunk) / nStored;
+    return zeroFillMissing ? nKept : nRead;
 }
 
 // The file's z axis is the model's up axis: (x, y, z) becomes (x, z, -y).
 void ModelFileReader::ReadVertexList(t3DObject& object, tChunkHeader& chunk)
 {
-    const std::uint32_t nRead = ReadRecords(object.vertices, chunk, sizeof(tVec3));
-    for (std::uint32_t i = 0; i < nRead; ++i) {
+    const std::uint32_t nKept = ReadRecords(object.vertices, chunk, sizeof(tVec3), true);
+    for (std::uint32_t i = 0; i < nKept; ++i) {
         tVec3& vertex = object.vertices[i];
         vertex = tVec3{vertex.x, vertex.z, -vertex.y};
     }
-    object.vertexCount = static_cast<int>(nRead);
+    object.vertexCount = static_cast<int>(nKept);
     SkipChunkRest(chunk);
 }
 
@@ -54,7 +65,7 @@ void ModelFileReader::ReadVertexList(t3DObject& object, tChunkHeader& chunk)
 // in place, last first, so that no face overwrites a record not yet used.
 void ModelFileReader::ReadTriangleList(t3DObject& object, tChunkHeader& chunk)
 {
-    const std::uint32_t nRead = ReadRecords(object.faces, chunk, sizeof(tFaceRecord));
+    const std::uint32_t nRead = ReadRecords(object.faces, chunk, sizeof(tFaceRecord), false);
     const auto* pRecords = reinterpret_cast<const unsigned char*>(object.faces.get());
     for (std::uint32_t i = nRead; i-- > 0;) {
         tFaceRecord record;
@@ -67,6 +78,6 @@ void ModelFileReader::ReadTriangleList(t3DObject& object, tChunkHeader& chunk)
 
 void ModelFileReader::ReadTexCoordList(t3DObject& object, tChunkHeader& chunk)
 {
-    object.texCoordCount = static_cast<int>(ReadRecords(object.texCoords, chunk, sizeof(tVec2)));
+    object.texCoordCount = static_cast<int>(ReadRecords(object.texCoords, chunk, sizeof(tVec2), true));
     SkipChunkRest(chunk);
 }

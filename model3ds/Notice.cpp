@@ -10,6 +10,8 @@ namespace {
 
 tNoticeFunction currentNotice = ShowNoticeToUser;
 
+tDamageFunction currentDamage = WriteDamageLine;
+
 bool ConsoleOnly()
 {
     const char* szMode = std::getenv("HEXTOWER_NOTICE");
@@ -40,4 +42,21 @@ void ShowNoticeToUser(const char* szText, const char* szCaption)
 void ShowNoticeOnConsole(const char* szText, const char* szCaption)
 {
     std::fprintf(stderr, "%s: %s\n", szCaption, szText);
+}
+
+void ReportDamage(const char* szLine)
+{
+    currentDamage(szLine);
+}
+
+tDamageFunction SetDamageFunction(tDamageFunction pfnDamage)
+{
+    const tDamageFunction pfnPrevious = currentDamage;
+    currentDamage = pfnDamage;
+    return pfnPrevious;
+}
+
+void WriteDamageLine(const char* szLine)
+{
+    std::fprintf(stderr, "%s\n", szLine);
 }

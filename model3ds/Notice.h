@@ -21,3 +21,17 @@ void ShowNoticeToUser(const char* szText, const char* szCaption);
 
 // The console line alone, for programs that must never wait on a dialog.
 void ShowNoticeOnConsole(const char* szText, const char* szCaption);
+
+// Damage in a model file that still loaded is told on standard error alone,
+// one line, never in a dialog.
+using tDamageFunction = void (*)(const char* szLine);
+
+// Tells the line through the current damage function.
+void ReportDamage(const char* szLine);
+
+// Replaces the damage function (tests and tools take the line in instead);
+// returns the one it replaces.
+tDamageFunction SetDamageFunction(tDamageFunction pfnDamage);
+
+// The standard damage function: the line and a newline on standard error.
+void WriteDamageLine(const char* szLine);

@@ -10,11 +10,18 @@
 namespace {
 
 std::vector<RecordedNotice> recorded;
+std::vector<std::string> recordedDamage;
 tNoticeFunction shownBefore = nullptr;
+tDamageFunction damageBefore = nullptr;
 
 void recordNotice(const char* text, const char* caption)
 {
     recorded.push_back({text, caption});
+}
+
+void recordDamage(const char* line)
+{
+    recordedDamage.push_back(line);
 }
 
 }  // namespace
@@ -25,12 +32,15 @@ void ModelFileTest::SetUp()
     ASSERT_NE(mkdtemp(pattern), nullptr);
     folder = pattern;
     recorded.clear();
+    recordedDamage.clear();
     shownBefore = SetNoticeFunction(recordNotice);
+    damageBefore = SetDamageFunction(recordDamage);
 }
 
 void ModelFileTest::TearDown()
 {
     SetNoticeFunction(shownBefore);
+    SetDamageFunction(damageBefore);
     std::filesystem::remove_all(folder);
 }
 
@@ -68,4 +78,9 @@ tModelData ModelFileTest::loadWritten(const ChunkWriter& writer) const
 const std::vector<RecordedNotice>& ModelFileTest::notices() const
 {
     return recorded;
+}
+
+const std::vector<std::string>& ModelFileTest::damageLines() const
+{
+    return recordedDamage;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // A fixture for tests that write 3DS files and read them back: a scratch
-// folder of its own, and the reader's notices recorded instead of shown.
+// folder of its own, and the reader's notices and damage lines recorded
+// instead of shown.
 
 #include "model3ds/ModelData.h"
 #include "tools/chunk_writer/ChunkWriter.h"
@@ -30,6 +31,7 @@ protected:
     tModelData loadWritten(const ChunkWriter& writer) const;
 
     const std::vector<RecordedNotice>& notices() const;
+    const std::vector<std::string>& damageLines() const;
 
     std::string folder;
 };

@@ -3,6 +3,7 @@
 
 #include "model3ds/ChunkHeader.h"
 #include "model3ds/ModelFileReader.h"
+#include "model3ds/Notice.h"
 #include "tests/model3ds/ModelFileTest.h"
 #include "tools/model_samples/ModelChecks.h"
 #include "tools/model_samples/SampleChunks.h"
@@ -41,6 +42,106 @@ TEST_F(DamagedFile, EveryTruncationOfAFullFileLoadsSafely)
         ASSERT_EQ(findModelFault(model), "") << "cut at " << size;
     }
     testing::internal::GetCapturedStdout();
+}
+
+TEST_F(DamagedFile, DamageIsToldInOneLineNamingTheFile)
+{
+    std::vector<std::uint8_t> cut = header(kChunkRoot, 100);
+    cut.insert(cut.end(), {0x00, 0x40, 0x0A, 0, 0, 0, 'C', 'u', 't', 0});
+    ChunkWriter deep;
+    deep.begin(kChunkRoot);
+    beginMeshObject(deep, "Deep");
+    for (int level = 0; level < kMaxChunkDepth; ++level)
+        deep.begin(kChunkTriMesh);
+    for (int level = 0; level < kMaxChunkDepth; ++level)
+        deep.end();
+    endMeshObject(deep);
+    deep.end();
+    const struct {
+        std::vector<std::uint8_t> bytes;
+        std::string what;
+    } files[] = {
+        {sampleModel().bytes(), ""},
+        {cut, "cut short"},
+        {rootFile([](ChunkWriter& w) {
+             w.raw(header(kChunkNamedObject, 6 + 5 + 6));
+             w.cstring("Over");
+             w.leaf(0x1234, std::vector<std::uint8_t>(10));
+         }).bytes(),
+         "a chunk overruns its parent"},
+        {rootFile([](ChunkWriter& w) {
+             w.raw(header(0x1234, 3));
+             w.raw({1, 2});
+         }).bytes(),
+         "a chunk is shorter than its header; stray bytes at the end of a chunk"},
+        {deep.bytes(), "chunks nested too deep were skipped"},
+        {rootFile([](ChunkWriter& w) {
+             beginMeshObject(w, "Lists");
+             w.leaf(kChunkVertexList, {0x02, 0x00});
+             w.leaf(kChunkFaceList, {0x02, 0x00});
+             endMeshObject(w);
+         }).bytes(),
+         "a list holds fewer records than its count, the rest zero-filled; a list count was cut to the records it holds"},
+        {rootFile([](ChunkWriter& w) {
+             beginMeshObject(w, "Stray");
+             writeVertexList(w, {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}});
+             writeTexCoordList(w, {{0, 0}});
+             writeFaceList(w, {{0, 1, 2}, {0, 1, 3}, {4, 1, 2}});
+             endMeshObject(w);
+         }).bytes(),
+         "2 faces naming missing vertices dropped; texture coordinates padded to the vertex count"},
+    };
+    for (const auto& file : files) {
+        const std::size_t before = damageLines().size();
+        const std::string path = saveBytes(file.bytes);
+        tModelData model = MakeEmptyModel();
+        testing::internal::CaptureStdout();  // the sample names its texture
+        EXPECT_TRUE(load(model, path));
+        testing::internal::GetCapturedStdout();
+        const std::vector<std::string> expected = {path + ": damaged model file: " + file.what};
+        const std::vector<std::string> told(damageLines().begin() + static_cast<long>(before), damageLines().end());
+        EXPECT_EQ(told, file.what.empty() ? std::vector<std::string>{} : expected);
+    }
+    EXPECT_TRUE(notices().empty());  // never a dialog
+
+    // Left alone, the line goes to standard error.
+    const tDamageFunction recorder = SetDamageFunction(WriteDamageLine);
+    testing::internal::CaptureStderr();
+    tModelData model = MakeEmptyModel();
+    load(model, saveBytes(cut, "cut.3ds"));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), folder + "/cut.3ds: damaged model file: cut short\n");
+    SetDamageFunction(recorder);
+}
+
+TEST_F(DamagedFile, ChildOverrunningItsParentIsReadWholeInsideTheRoot)
+{
+    // "Tall" ends, by its length, in the middle of its mesh; the mesh is
+    // read whole, the object ends with it, and the object's mesh chunk after
+    // that is met at scene level and skipped.
+    ChunkWriter mesh;
+    mesh.begin(kChunkTriMesh);
+    writeVertexList(mesh, {{1, 2, 3}, {4, 5, 6}, {7, 8, 9}});
+    writeFaceList(mesh, {{0, 1, 2}});
+    mesh.end();
+    ChunkWriter writer = rootFile([&](ChunkWriter& w) {
+        w.raw(header(kChunkNamedObject, 6 + 5 + 10));
+        w.cstring("Tall");
+        w.raw(mesh.bytes());
+        w.begin(kChunkTriMesh);
+        writeVertexList(w, {{0, 0, 0}});
+        w.end();
+        beginMeshObject(w, "After");
+        writeVertexList(w, {{1, 1, 1}, {2, 2, 2}});
+        endMeshObject(w);
+    });
+    const tModelData model = loadWritten(writer);
+    ASSERT_EQ(model.objectCount, 2);
+    EXPECT_EQ(model.objects[0].vertexCount, 3);
+    EXPECT_EQ(model.objects[0].vertices[2].z, -8.0f);
+    EXPECT_EQ(model.objects[0].faceCount, 1);
+    EXPECT_STREQ(model.objects[1].name, "After");
+    EXPECT_EQ(model.objects[1].vertexCount, 2);
+    EXPECT_EQ(findModelFault(model), "");
 }
 
 TEST_F(DamagedFile, ChunkShorterThanItsHeaderIsPassedOver)
@@ -190,22 +291,23 @@ TEST_F(DamagedFile, SkipsChunksLargerThanTheScratchBuffer)
     EXPECT_STREQ(model.objects[0].name, "Beyond");
 }
 
-TEST_F(DamagedFile, ListCountsAreCutToTheDataInTheChunk)
+TEST_F(DamagedFile, ShortListsKeepTheirCountsZeroFilledWhileTheBudgetLasts)
 {
     const tModelData model = loadWritten(rootFile([](ChunkWriter& w) {
         beginMeshObject(w, "Short");
-        w.begin(kChunkVertexList);  // claims 1000 vertices, holds 3 and a half
-        w.u16(1000);
+        w.begin(kChunkVertexList);  // claims 5 vertices, holds 3 and a half
+        w.u16(5);
         for (float f : {0.f, 0.f, 0.f, 1.f, 0.f, 0.f, 0.f, 0.f, 1.f, 9.f, 9.f})
             w.f32(f);
         w.end();
-        w.begin(kChunkTexCoordList);  // claims 500, holds 1
-        w.u16(500);
+        w.begin(kChunkTexCoordList);  // claims 4, holds 1
+        w.u16(4);
         w.f32(0.5f), w.f32(0.25f);
         w.end();
-        w.begin(kChunkFaceList);  // claims 9 faces, holds 1; what follows is a sub-chunk
+        w.begin(kChunkFaceList);  // claims 9 faces, holds 2; what follows is a sub-chunk
         w.u16(9);
         w.u16(0), w.u16(1), w.u16(2), w.u16(0);
+        w.u16(2), w.u16(3), w.u16(4), w.u16(0);  // names made-up vertices only
         w.leaf(0x4150, {0xFF, 0xFF, 0xFF, 0xFF});
         w.end();
         endMeshObject(w);
@@ -217,15 +319,29 @@ TEST_F(DamagedFile, ListCountsAreCutToTheDataInTheChunk)
         w.end();
         writeFaceList(w, {{0, 0, 0}});
         endMeshObject(w);
+        // "Short" made up 5 records; these take the rest of the budget ...
+        beginMeshObject(w, "Spends");
+        w.leaf(kChunkVertexList, {0xFA, 0xFF});  // 65530 vertices, none held
+        endMeshObject(w);
+        // ... so this short list gets no made-up record.
+        beginMeshObject(w, "Cut");
+        w.leaf(kChunkVertexList, {0x01, 0x00});
+        endMeshObject(w);
     }));
-    ASSERT_EQ(model.objectCount, 2);
+    ASSERT_EQ(model.objectCount, 4);
     const t3DObject& shortLists = model.objects[0];
-    EXPECT_EQ(shortLists.vertexCount, 3);
-    EXPECT_EQ(shortLists.faceCount, 1);
+    ASSERT_EQ(shortLists.vertexCount, 5);
+    EXPECT_EQ(shortLists.vertices[2].y, 1.0f);  // file z is model y
+    for (int i = 3; i < 5; ++i)
+        EXPECT_TRUE(shortLists.vertices[i].x == 0 && shortLists.vertices[i].y == 0 && shortLists.vertices[i].z == 0);
+    ASSERT_EQ(shortLists.faceCount, 2);  // the sub-chunk read as a third face is dropped
+    EXPECT_EQ(shortLists.faces[1].vertexIndex[2], 4);
     EXPECT_EQ(shortLists.texCoords[0].u, 0.5f);
-    EXPECT_EQ(shortLists.texCoordCount, 3);  // padded to the vertices
+    EXPECT_EQ(shortLists.texCoordCount, 5);  // 4 kept, then padded to the vertices
     EXPECT_EQ(model.objects[1].vertexCount, 1);
     EXPECT_EQ(model.objects[1].faceCount, 1);
+    EXPECT_EQ(model.objects[2].vertexCount, 65530);
+    EXPECT_EQ(model.objects[3].vertexCount, 0);
     EXPECT_EQ(findModelFault(model), "");
 }
 

@@ -78,6 +78,19 @@ TEST_F(Reader, WarnsAboutVersionsAboveThreeAndReadsOn)
     EXPECT_EQ(model.objectCount, 1);
 }
 
+TEST_F(Reader, ShortVersionChunkReadsIntoTheLevelsVersion)
+{
+    // 0x100 warns; a one-byte 1 then replaces only the low byte, giving
+    // 0x101, which warns again.  The scene chunk's level starts from 0, so
+    // its one-byte 2 is version 2.
+    loadWritten(rootFile([](ChunkWriter& w) {
+        writeVersion(w, 0x100);
+        w.leaf(kChunkFileVersion, {1});
+        writeScene(w, [](ChunkWriter& scene) { scene.leaf(kChunkFileVersion, {2}); });
+    }));
+    EXPECT_EQ(notices().size(), 2u);
+}
+
 TEST_F(Reader, TurnsTheFileAxesAndKeepsIndicesUnsigned)
 {
     std::vector<SampleVertex> vertices(65535, SampleVertex{0, 0, 0});

@@ -20,6 +20,7 @@ int memoryFile = -1;
 std::string memoryFilePath;
 
 void ignoreNotice(const char*, const char*) {}
+void ignoreDamage(const char*) {}
 
 // Reads what the drawing reads, corner by corner.
 float walkLikeTheDrawing(const tModelData& model)
@@ -43,6 +44,7 @@ float walkLikeTheDrawing(const tModelData& model)
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     SetNoticeFunction(ignoreNotice);
+    SetDamageFunction(ignoreDamage);
     memoryFile = memfd_create("model.3ds", 0);
     if (memoryFile < 0)
         std::abort();

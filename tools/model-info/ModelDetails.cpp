@@ -70,6 +70,8 @@ std::vector<std::string> detailLines(const ModelLoad& load)
     std::vector<std::string> lines;
     for (const std::string& notice : load.notices)
         lines.push_back("  notice " + notice);
+    if (!load.damage.empty())
+        lines.push_back("  " + load.damage);
     if (!load.ok)
         return lines;
     for (std::size_t i = 0; i < load.model.materials.size(); ++i)

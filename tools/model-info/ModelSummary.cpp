@@ -7,11 +7,16 @@
 
 namespace {
 
-std::vector<std::string>* recordedNotices = nullptr;
+ModelLoad* loading = nullptr;
 
 void recordNotice(const char* text, const char* caption)
 {
-    recordedNotices->push_back(std::string(caption) + ": " + text);
+    loading->notices.push_back(std::string(caption) + ": " + text);
+}
+
+void recordDamage(const char* line)
+{
+    loading->damage = line;
 }
 
 bool canOpen(const std::string& path)
@@ -28,12 +33,14 @@ ModelLoad loadModel(const std::string& path, const std::string& name)
 {
     ModelLoad load;
     load.name = name;
-    recordedNotices = &load.notices;
-    const tNoticeFunction previous = SetNoticeFunction(recordNotice);
+    loading = &load;
+    const tNoticeFunction previousNotice = SetNoticeFunction(recordNotice);
+    const tDamageFunction previousDamage = SetDamageFunction(recordDamage);
     ModelFileReader reader;
     load.ok = reader.LoadFile(load.model, path.c_str());
-    SetNoticeFunction(previous);
-    recordedNotices = nullptr;
+    SetNoticeFunction(previousNotice);
+    SetDamageFunction(previousDamage);
+    loading = nullptr;
     if (!load.ok)
         load.error = canOpen(path) ? "primary" : "missing";
     return load;

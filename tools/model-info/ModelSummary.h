@@ -15,15 +15,16 @@ struct ModelLoad {
     std::string error;                 // "missing" or "primary" when not ok
     tModelData model = MakeEmptyModel();
     std::vector<std::string> notices;  // "Caption: text", in the order raised
+    std::string damage;                // the reader's damage line, if it had one
 };
 
-// Reads the file with a reader of its own, keeping its notices instead of
-// showing them.
+// Reads the file with a reader of its own, keeping its notices and its
+// damage line instead of showing them.
 ModelLoad loadModel(const std::string& path, const std::string& name);
 
 // The first line and the object lines.
 std::vector<std::string> summaryLines(const ModelLoad& load);
 
-// Further lines for modellers: materials, notices, and per object its
+// Further lines for modellers: notices, damage, materials, and per object its
 // bounding box and which colour the game will draw it in.
 std::vector<std::string> detailLines(const ModelLoad& load);
