@@ -23,6 +23,14 @@ namespace {
 constexpr int kStartTheme = 5;
 }
 
+bool boardIsEmpty()
+{
+    for (int c = 0; c < kColumns; ++c)
+        if (tileCount[c] > 0)
+            return false;
+    return true;
+}
+
 PackedColor markerColor(int column)
 {
     return PackedColor{0, 0, 0, static_cast<std::uint8_t>((column + 1) * 20)};

@@ -20,6 +20,9 @@ extern int lowestRemoved[kColumns];  // lowest slot being removed, kNoneRemoved 
 extern const int columnStep[5];
 extern const int slotStep[5];
 
+// No column holds a tile.
+bool boardIsEmpty();
+
 // The colour of column c's marker.
 PackedColor markerColor(int column);
 

@@ -55,8 +55,11 @@ void GameController::startFalls()
     }
     // Everything removed sat on top of its column: nothing to fall, no line
     // can have formed.  Compacting then only takes the new counts, unless a
-    // "-3" left removed tiles below survivors that could not fall.
+    // "-3" left removed tiles below survivors that could not fall.  With no
+    // Settle step to come, a "-3" ends here, or its flag would cost the next
+    // turn its line test.
     compactColumns();
+    bottomClearPending = false;
     gamePhase = kPhaseRise;
 }
 

@@ -71,6 +71,8 @@ void GameController::resolveSelection()
     startRemovalFades();
     for (int c = 0; c < kColumns; ++c)
         pendingCount[c] = tileCount[c] - removedCount[c];
-    // With nothing marked no fade will end, so the turn stops here.
-    gamePhase = kPhaseWait;
+    // With nothing marked no fade will end, so the turn stops here; but an
+    // empty board, reached by a pick just as it was cleared, would then wait
+    // for ever: it goes on to its new row.
+    gamePhase = boardIsEmpty() ? kPhaseRise : kPhaseWait;
 }

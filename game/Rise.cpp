@@ -20,26 +20,25 @@ void forEachTileInPlay(Action action)
 }  // namespace
 
 // The end of a turn's removals: the tower lifts by one slot, unless "Stop"
-// is pending, which is spent instead.
+// is pending, which is spent instead.  A board cleared completely has nothing
+// to lift and nothing for "Stop" to save: its new row comes at once, or the
+// game would wait for ever, and "Stop" stays pending for the next rise.
 void GameController::startRise()
 {
-    if (skipNextRise) {
+    const bool empty = boardIsEmpty();
+    if (skipNextRise && !empty) {
+        // Ending the turn here also stops a "-3" pressed just before it.
         forEachTileInPlay([](Tile& tile) { tile.clearAnimation(); });
         gamePhase = kPhaseWait;
         skipNextRise = false;
+        bottomClearPending = false;
         return;
     }
-    bool anyTile = false;
-    forEachTileInPlay([&anyTile](Tile& tile) {
-        tile.riseOneSlot(kRiseFrames);
-        anyTile = true;
-    });
+    forEachTileInPlay([](Tile& tile) { tile.riseOneSlot(kRiseFrames); });
     for (int c = 0; c < kColumns; ++c)
         pendingCount[c] = tileCount[c] + 1;
-    // The lift's end is what adds the new row; a board that was cleared
-    // completely has nothing to lift, so the new row comes at once rather
-    // than never.
-    gamePhase = anyTile ? kPhaseWait : kPhaseNewRow;
+    // The lift's end is what adds the new row; an empty board has no lift.
+    gamePhase = empty ? kPhaseNewRow : kPhaseWait;
 }
 
 // The lift has ended: every tile moves up one cell and each column gets a
@@ -60,7 +59,10 @@ void GameController::finishRise()
         tiles[c][0].setPosition(c, 0);
         giveRandomColor(tiles[c][0]);
     }
+    // The new row ends whatever removal was still fading: a "-3" pressed
+    // late in the lift, or one pressed on the empty board.
     forEachTileInPlay([](Tile& tile) { tile.clearAnimation(); });
+    bottomClearPending = false;
     gamePhase = kPhaseWait;
     gameOver = anyColumnFull();
     if (gameOver)

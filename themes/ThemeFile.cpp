@@ -1,6 +1,9 @@
 #include "themes/ThemeFile.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -8,6 +11,29 @@
 namespace {
 
 constexpr int kTokensPerTheme = 28;  // a name and nine colours of three integers
+constexpr std::size_t kShownTokenBytes = 32;
+
+// A token from the file as a message can show it: printable ASCII as it is,
+// every other byte (control bytes, other encodings) and the quote and
+// backslash as \xNN, so that nothing reaches the terminal raw; a long token
+// is cut short.
+std::string printableToken(const std::string& token)
+{
+    std::string shown;
+    for (std::size_t i = 0; i < token.size() && i < kShownTokenBytes; ++i) {
+        const unsigned char byte = static_cast<unsigned char>(token[i]);
+        if (byte >= 0x20 && byte < 0x7F && byte != '"' && byte != '\\') {
+            shown += static_cast<char>(byte);
+        } else {
+            char escaped[5];
+            std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
+            shown += escaped;
+        }
+    }
+    if (token.size() > kShownTokenBytes)
+        shown += "...";
+    return shown;
+}
 
 // Names the colour that integer token `token` (2..28) of a theme belongs to.
 std::string describeToken(int token)
@@ -56,12 +82,11 @@ public:
             return;
         std::string where = "theme " + std::to_string(failedTheme_ + 1);
         if (!failedThemeName_.empty())
-            where += " (\"" + failedThemeName_ + "\")";
+            where += " (\"" + printableToken(failedThemeName_) + "\")";
         const std::string what = failedToken_ == 1 ? "its name" : describeToken(failedToken_);
         std::fprintf(stderr, "%s: reading stopped at %s, token %d of %d (%s): %s; "
                              "the rest of the colours are black\n",
-                     sourceName, where.c_str(), failedToken_, kTokensPerTheme, what.c_str(),
-                     endOfFile_ ? "the file ends there" : "not an integer");
+                     sourceName, where.c_str(), failedToken_, kTokensPerTheme, what.c_str(), reason_.c_str());
     }
 
 private:
@@ -91,8 +116,13 @@ private:
         failedTheme_ = theme_;
         failedToken_ = token_;
         failedThemeName_ = currentName_;
+        if (in_.bad()) {
+            reason_ = std::string("the file cannot be read: ") + std::strerror(errno);
+            return;
+        }
         in_.clear();
-        endOfFile_ = !(in_ >> std::ws) || in_.peek() == std::char_traits<char>::eof();
+        const bool endOfFile = !(in_ >> std::ws) || in_.peek() == std::char_traits<char>::eof();
+        reason_ = endOfFile ? "the file ends there" : "not an integer";
         in_.setstate(std::ios::failbit);
     }
 
@@ -101,7 +131,7 @@ private:
     int token_ = 0;
     int failedTheme_ = -1;
     int failedToken_ = 0;
-    bool endOfFile_ = false;
+    std::string reason_;  // why the failed extraction failed
     std::string currentName_;
     std::string failedThemeName_;
 };
@@ -126,9 +156,16 @@ bool readThemes(std::istream& in, const char* sourceName, Theme (&themes)[kTheme
 
 bool loadThemes(Theme (&themes)[kThemeCount], const char* fileName)
 {
-    std::ifstream file(fileName);
-    if (!file) {
-        std::fprintf(stderr, "%s: cannot open the theme file; every colour is black\n", fileName);
+    // A folder opens as a stream but reads as nothing.
+    std::error_code ignored;
+    const bool folder = std::filesystem::is_directory(fileName, ignored);
+    std::ifstream file;
+    if (!folder)
+        file.open(fileName);
+    if (folder || !file) {
+        const std::string problem = folder ? "it is a folder" : std::strerror(errno);
+        std::fprintf(stderr, "%s: cannot open the theme file: %s; every colour is black\n", fileName,
+                     problem.c_str());
         std::istringstream nothing;
         readAll(nothing, themes);  // every record zero-filled, six colours each
         return false;

@@ -13,11 +13,12 @@ constexpr const char* kThemeFileName = "themes.txt";
 // Reads the themes from a stream.  Every record ends up fully defined:
 // colours that could not be read are zero-filled (alpha 255) and every theme
 // has six tile colours.  Returns false, after one line on standard error
-// naming `sourceName` and where reading stopped, when the stream ran short or
-// held a token that is not an integer.
+// naming `sourceName` and where reading stopped, when the stream ran short,
+// could not be read or held a token that is not an integer.  A theme name in
+// the message shows every byte that is not printable ASCII as \xNN.
 bool readThemes(std::istream& in, const char* sourceName, Theme (&themes)[kThemeCount]);
 
 // Opens `fileName` (the working directory's theme file by default) and reads
-// it as above; a missing file is reported the same way and leaves every
-// colour zero-filled.
+// it as above; a file that cannot be opened, or is a folder, is reported with
+// the reason and leaves every colour zero-filled.
 bool loadThemes(Theme (&themes)[kThemeCount], const char* fileName = kThemeFileName);

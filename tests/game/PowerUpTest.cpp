@@ -75,13 +75,65 @@ TEST_F(PowerUps, MinusThreeWithStopArmedEndsWithoutARise)
     EXPECT_FALSE(gameController.skipNextRise);
 }
 
-TEST_F(PowerUps, MinusThreeOnAnEmptyBoardFadesNothingAndStaysPending)
+TEST_F(PowerUps, MinusThreeOnAnEmptyBoardStaysPendingOnlyUntilTheNewRow)
 {
     apply(kSlotBottomClear);
     EXPECT_EQ(score(), 0);
     playUntilStill(100);
     EXPECT_EQ(gamePhase, kPhaseWait);
     EXPECT_TRUE(gameController.bottomClearPending);
+
+    pickCell(2, 5);  // all an empty board offers
+    playUntilStill(100);
+    for (int c = 0; c < kColumns; ++c)
+        EXPECT_EQ(tileCount[c], 1) << "column " << c;
+    EXPECT_FALSE(gameController.bottomClearPending);
+}
+
+// Lays three tiles over the new bottom row of columns 5, 0 and 1 so that
+// popping the G drops an R between two Rs: a line of three round the ring.
+void layACascadeOverTheBottomRow()
+{
+    setColumn(5, columnText(5) + "YR");
+    setColumn(0, columnText(0) + "BGR");
+    setColumn(1, columnText(1) + "YR");
+}
+
+TEST_F(PowerUps, MinusThreeThatEmptiesTheBoardLeavesTheNextCascadeWhole)
+{
+    setColumn(0, "RGB");
+    setColumn(3, "YY");
+    apply(kSlotBottomClear);
+    playUntilStill(200);
+    ASSERT_EQ(tileCount[0], 1) << "the emptied board gets its new row";
+    EXPECT_FALSE(gameController.bottomClearPending);
+    EXPECT_EQ(restProblems(), "");
+
+    layACascadeOverTheBottomRow();
+    pickCell(0, 2);
+    tick();
+    frames(15);
+    tick();
+    frames(10);
+    ASSERT_EQ(gamePhase, kPhaseSettle);
+    tick();
+    EXPECT_EQ(gamePhase, kPhasePop) << "the fallen R completes a line";
+    playUntilStill(300);
+    EXPECT_EQ(columnText(0).substr(2), "B") << "the R group went too, then the tower rose";
+    EXPECT_EQ(tileCount[5], 3);
+}
+
+TEST_F(PowerUps, MinusThreeLateInTheLiftIsOverWithTheNewRow)
+{
+    setColumn(0, "RGBY");
+    setColumn(1, "P");
+    gamePhase = kPhaseRise;
+    tick();
+    frames(45);
+    apply(kSlotBottomClear);
+    playUntilStill(200);
+    EXPECT_FALSE(gameController.bottomClearPending);
+    EXPECT_EQ(restProblems(), "");
 }
 
 TEST_F(PowerUps, MinusThreeDuringAFadeRemovesBothWithoutTilesRising)
@@ -164,6 +216,26 @@ TEST_F(PowerUps, ColourSweepIsSpentOnAnEmptyCell)
     pickCell(0, 0);
     tick();
     EXPECT_EQ(score(), 2) << "the next pick pops only its own group";
+}
+
+TEST_F(PowerUps, AnEmptiedBoardGetsItsNewRowAndKeepsStopForTheNextRise)
+{
+    setColumn(0, "RGB");
+    setColumn(4, "C");
+    apply(kSlotStop);
+    apply(kSlotBottomClear);
+    playUntilStill(200);
+    for (int c = 0; c < kColumns; ++c)
+        ASSERT_EQ(tileCount[c], 1) << "column " << c;
+    EXPECT_TRUE(gameController.skipNextRise) << "there was no rise to cancel";
+    EXPECT_EQ(restProblems(), "");
+
+    setColumn(2, "PC");
+    pickCell(2, 1);
+    playUntilStill(200);
+    EXPECT_EQ(tileCount[2], 1) << "the kept Stop cancels this rise";
+    EXPECT_EQ(tileCount[3], 1);
+    EXPECT_FALSE(gameController.skipNextRise);
 }
 
 TEST_F(PowerUps, StopSkipsOneRiseAndSavesAFullColumn)

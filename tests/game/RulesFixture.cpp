@@ -46,6 +46,7 @@ void setColumn(int column, const std::string& letters)
 {
     for (int s = 0; s < static_cast<int>(letters.size()); ++s) {
         Tile& tile = tiles[column][s];
+        tile.clearAnimation();  // a blank cell may keep a vanished tile's state
         tile.colorIndex = static_cast<int>(kLetters.find(letters[s]));
         tile.color = themes[themeIndex].tileColors[tile.colorIndex];
         tile.setPosition(column, s);

@@ -14,7 +14,8 @@ protected:
     void SetUp() override;
 };
 
-// Fills column c from slot 0 with the colours named by `letters`.
+// Fills column c from slot 0 with tiles at rest of the colours named by
+// `letters`.
 void setColumn(int column, const std::string& letters);
 // The column's tiles in play as letters; '?' for a tile whose colour is not
 // its theme colour (a faded tile, a blank cell or a marker in play).

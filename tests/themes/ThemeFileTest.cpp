@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <cstdlib>
 #include <sstream>
 #include <string>
 
@@ -123,14 +126,45 @@ TEST(ThemeFile, ShortFileKeepsWhatWasReadAndNamesWhereItEnded)
     EXPECT_EQ(themes[4].name, "");
 }
 
+TEST(ThemeFile, NamesAreShownEscapedAndCutShort)
+{
+    Theme themes[kThemeCount];
+    std::string errors = readFrom("Red\x1b[2J\"\xC3\xA9 oops", themes).errors;
+    EXPECT_NE(errors.find(R"(("Red\x1B[2J\x22\xC3\xA9"))"), std::string::npos) << errors;
+    errors = readFrom(std::string(5000, 'W') + " 1 2", themes).errors;
+    EXPECT_NE(errors.find("(\"" + std::string(32, 'W') + "...\")"), std::string::npos) << errors;
+    EXPECT_LT(errors.size(), 300u);
+}
+
+// Loads `fileName` and returns what went to standard error.
+std::string loadErrors(const std::string& fileName, Theme (&themes)[kThemeCount])
+{
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(loadThemes(themes, fileName.c_str()));
+    return testing::internal::GetCapturedStderr();
+}
+
+TEST(ThemeFile, FolderOrUnreadableFileIsNamedAsSuch)
+{
+    Theme themes[kThemeCount];
+    std::string folder = testing::TempDir() + "themes-XXXXXX";
+    ASSERT_NE(mkdtemp(folder.data()), nullptr);
+    std::string errors = loadErrors(folder, themes);
+    EXPECT_EQ(errors, folder + ": cannot open the theme file: it is a folder; every colour is black\n");
+    rmdir(folder.c_str());
+    // Reading the process's memory from address 0 fails, as a damaged disk would.
+    errors = loadErrors("/proc/self/mem", themes);
+    EXPECT_NE(errors.find("token 1 of 28 (its name): the file cannot be read: Input/output error;"),
+              std::string::npos)
+        << errors;
+}
+
 TEST(ThemeFile, MissingFileStillDefinesEveryColour)
 {
     Theme themes[kThemeCount];
-    testing::internal::CaptureStderr();
-    EXPECT_FALSE(loadThemes(themes, "/nonexistent/themes.txt"));
-    const std::string errors = testing::internal::GetCapturedStderr();
-    EXPECT_NE(errors.find("/nonexistent/themes.txt"), std::string::npos);
-    EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 1);
+    const std::string errors = loadErrors("/nonexistent/themes.txt", themes);
+    EXPECT_EQ(errors, "/nonexistent/themes.txt: cannot open the theme file: No such file or directory; "
+                      "every colour is black\n");
     for (const Theme& theme : themes) {
         EXPECT_EQ(theme.tileColorCount, 6);
         EXPECT_TRUE(equal(theme.tileColors[5], 0, 0, 0));

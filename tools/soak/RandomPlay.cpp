@@ -33,14 +33,13 @@ constexpr Temper kTempers[] = {
     {0.15, 0.05, 0.2, 0.03, 0.02},
 };
 
-// A board with no tile left and nothing running: the game can only wait.
-bool boardEmptyAndStill()
+// Nothing of a removal is left in play: no tile marked or falling.
+bool noRemovalUnderWay()
 {
-    if (gamePhase != kPhaseWait)
-        return false;
     for (int c = 0; c < kColumns; ++c)
-        if (tileCount[c] != 0 || pendingCount[c] != 0)
-            return false;
+        for (int s = 0; s < tileCount[c]; ++s)
+            if (tiles[c][s].marked != 0 || tiles[c][s].sliding)
+                return false;
     return true;
 }
 
@@ -104,9 +103,8 @@ void Player::note(const std::string& what)
 void Player::step()
 {
     stepsSinceRise_ += 1;
-    const bool emptied = boardEmptyAndStill();
-    if (emptied || stepsSinceRise_ > kStepsWithoutRise) {
-        (emptied ? report_.boardsEmptied : report_.gamesGivenUp) += 1;
+    if (stepsSinceRise_ > kStepsWithoutRise) {
+        report_.gamesGivenUp += 1;
         newGame();
         return;
     }
@@ -209,6 +207,10 @@ std::string Player::brokenRule() const
         broken << "phase " << gamePhase << " is no phase; ";
     if (gameOver && gamePhase != kPhaseWait)
         broken << "phase " << gamePhase << " after game over; ";
+    if (!gameOver && gamePhase == kPhaseWait && boardIsEmpty())
+        broken << "the board is empty and waits for ever; ";
+    if (gamePhase == kPhaseWait && gameController.bottomClearPending && noRemovalUnderWay())
+        broken << "a \"-3\" flag outlived its removal; ";
     const int tallest = gameOver ? kSlots : kSlots - 1;
     for (int c = 0; c < kColumns; ++c) {
         if (tileCount[c] < 0 || tileCount[c] > tallest)

@@ -4,8 +4,9 @@
 // steps, the way a user and the clock may in any order, and checks the
 // board's rules after every step: counts within the board (20 only once the
 // game is over), markers in place while it runs, a valid phase (Wait after
-// the end), and only theme tiles in play.  Games that end are followed by
-// new ones.
+// the end), only theme tiles in play, no empty board left waiting and no "-3"
+// flag left once its removal is over.  Games that end are followed by new
+// ones.
 
 #include <string>
 
@@ -23,7 +24,6 @@ struct RandomPlayReport {
     long cascades = 0;         // Settle steps that found a line
     long rises = 0;            // NewRow steps
     long gamesOver = 0;
-    long boardsEmptied = 0;    // games left with an empty board, where only waiting remains
     long gamesGivenUp = 0;     // games that went on too long without a rise
     std::string failure;       // the first broken rule, with the steps before it; empty if none
 };

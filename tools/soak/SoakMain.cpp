@@ -73,8 +73,7 @@ int main(int argc, char** argv)
     std::printf("  button presses %ld, power-ups applied %ld (%ld of them awarded)\n", report.buttonPresses,
                 report.powerUpsApplied, report.awardsUsed);
     std::printf("  removals %ld, cascades %ld, rises %ld\n", report.removals, report.cascades, report.rises);
-    std::printf("  games over %ld, boards emptied %ld, games given up %ld\n", report.gamesOver,
-                report.boardsEmptied, report.gamesGivenUp);
+    std::printf("  games over %ld, games given up %ld\n", report.gamesOver, report.gamesGivenUp);
     if (!report.failure.empty()) {
         std::printf("BROKEN: %s", report.failure.c_str());
         return 1;
