@@ -169,7 +169,8 @@ TurnTiming timeOneTurn(const WatchedGame& game)
     clicker.join();
 
     // The fade: the tile changes with every frame until it has gone, and
-    // then stays as it is for several frames' time.
+    // then stays as it is for four frames' time (a tile falling into its place
+    // takes at least five).
     std::size_t i = 0;
     while (i < samples.size() && samples[i].tile == before)
         ++i;
@@ -186,7 +187,7 @@ TurnTiming timeOneTurn(const WatchedGame& game)
             quietSamples = 0;
             ++timing.fadeChanges;
         } else if (++quietSamples >= kQuietSamples && frameIntervals.size() >= 2 &&
-                   millisecondsBetween(samples[lastChange].time, samples[i].time) > 3 * median(frameIntervals)) {
+                   millisecondsBetween(samples[lastChange].time, samples[i].time) > 4 * median(frameIntervals)) {
             break;
         }
     }
