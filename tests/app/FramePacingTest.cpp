@@ -35,16 +35,17 @@ TEST(FramePacing, KeepsASteadyCadenceAndOwesNothingAfterAStall)
     const PaceClock::duration period = microseconds(16667);
     const PaceClock::time_point start{};
     PaceClock::time_point due = start;
-    // Frames that are ready early or somewhat late never shift the cadence.
+    // Frames that are ready early, or late by less than a period, never
+    // shift the cadence.
     for (int frame = 1; frame <= 600; ++frame) {
         const PaceClock::duration lateness = microseconds((frame * 7919) % 26000) - milliseconds(10);
-        due = nextFrameDue(due, due + lateness, period);
+        due = nextFrameDue(due, due + period + lateness, period);
     }
     EXPECT_EQ(due, start + 600 * period) << "the cadence drifted";
 
-    // A stall of half a second: the next frame goes out at once and the
+    // A stall of a few frames: the next frame goes out at once and the
     // cadence restarts from there, with no burst of frames to catch up.
-    const PaceClock::time_point afterStall = due + milliseconds(500);
+    const PaceClock::time_point afterStall = due + period + milliseconds(40);
     due = nextFrameDue(due, afterStall, period);
     EXPECT_EQ(due, afterStall);
     EXPECT_EQ(nextFrameDue(due, afterStall + milliseconds(3), period), afterStall + period);
