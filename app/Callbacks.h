@@ -8,7 +8,7 @@ void startUp();
 // Viewport, projection and camera for a window of the given size.
 void onReshape(int width, int height);
 
-// Draws one frame of the scene and swaps buffers.
+// Draws one frame of the scene and swaps buffers once the frame is due.
 void onDisplay();
 
 // Left press: pick a tile or a button; right press: step the theme; any

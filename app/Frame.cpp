@@ -2,6 +2,7 @@
 
 #include "app/Callbacks.h"
 #include "app/Camera.h"
+#include "app/FramePacing.h"
 #include "game/GameState.h"
 #include "game/GlobalObjects.h"
 
@@ -87,5 +88,7 @@ void drawScene()
 void onDisplay()
 {
     drawScene();
+    waitForFrameSlot();
     glutSwapBuffers();
+    noteFrameSwapped();
 }

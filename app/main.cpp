@@ -2,6 +2,7 @@
 // column reaches the top.
 
 #include "app/Callbacks.h"
+#include "app/FramePacing.h"
 #include "game/Clock.h"
 
 #include <GL/glut.h>
@@ -14,6 +15,7 @@ int main(int argc, char** argv)
     glutInitWindowPosition(100, 100);
     glutCreateWindow(argv[0]);
     startUp();
+    setUpFramePacing();
     glutMotionFunc(onMotion);
     glutDisplayFunc(onDisplay);
     glutReshapeFunc(onReshape);

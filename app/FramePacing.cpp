@@ -1,0 +1,126 @@
+#include "app/FramePacing.h"
+
+#include "app/SwapControl.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <thread>
+
+namespace {
+
+using std::chrono::duration_cast;
+
+constexpr std::size_t kSwapsJudged = 30;
+// Displays refresh 60 times a second, a few up to 120; swaps that come back
+// faster than that are not waiting for one (a virtual X server, or a driver
+// that ignores the interval).
+constexpr PaceClock::duration kFastestDisplayRefresh = duration_cast<PaceClock::duration>(
+    std::chrono::duration<double>(1.0 / 120));
+
+struct FramePacer {
+    PacingKind kind = PacingKind::Unpaced;
+    PaceClock::duration period{};
+    PaceClock::time_point due{};
+    PaceClock::time_point lastSwap{};
+    std::vector<PaceClock::duration> swapIntervals;
+};
+
+FramePacer pacer;
+
+void paceByWaiting(int framesPerSecond)
+{
+    pacer.kind = PacingKind::FixedRate;
+    pacer.period = duration_cast<PaceClock::duration>(std::chrono::duration<double>(1.0 / framesPerSecond));
+    pacer.due = PaceClock::now();
+}
+
+}  // namespace
+
+FrameRateRequest readFrameRate(const char* value)
+{
+    FrameRateRequest request;
+    if (value == nullptr || *value == '\0')
+        return request;
+    const std::size_t length = std::strlen(value);
+    const bool digitsOnly = std::strspn(value, "0123456789") == length;
+    const long rate = digitsOnly && length <= 4 ? std::strtol(value, nullptr, 10) : -1;
+    if (rate < 0 || rate > kMostFramesPerSecond) {
+        request.readable = false;
+    } else if (rate == 0) {
+        request.kind = PacingKind::Unpaced;
+    } else {
+        request.kind = PacingKind::FixedRate;
+        request.framesPerSecond = static_cast<int>(rate);
+    }
+    return request;
+}
+
+PaceClock::time_point nextFrameDue(PaceClock::time_point previousDue, PaceClock::time_point now,
+                                   PaceClock::duration period)
+{
+    const PaceClock::time_point due = previousDue + period;
+    return now - due > period ? now : due;
+}
+
+bool swapsWaitForDisplay(std::vector<PaceClock::duration> intervals)
+{
+    if (intervals.empty())
+        return true;
+    const auto middle = intervals.begin() + static_cast<std::ptrdiff_t>(intervals.size() / 2);
+    std::nth_element(intervals.begin(), middle, intervals.end());
+    return *middle >= kFastestDisplayRefresh;
+}
+
+void setUpFramePacing()
+{
+    const char* value = std::getenv(kFrameRateVariable);
+    const FrameRateRequest request = readFrameRate(value);
+    if (!request.readable)
+        std::fprintf(stderr, "%s=\"%s\" is not a frame rate (0 for no pacing, or 1 to %d frames a second);"
+                             " pacing frames to the display\n",
+                     kFrameRateVariable, value, kMostFramesPerSecond);
+    switch (request.kind) {
+    case PacingKind::Unpaced:
+        setSwapInterval(0);
+        pacer.kind = PacingKind::Unpaced;
+        break;
+    case PacingKind::FixedRate:
+        setSwapInterval(0);
+        paceByWaiting(request.framesPerSecond);
+        break;
+    case PacingKind::Display:
+        if (setSwapInterval(1)) {
+            pacer.kind = PacingKind::Display;
+            pacer.lastSwap = PaceClock::now();
+        } else {
+            paceByWaiting(kFallbackFramesPerSecond);
+        }
+        break;
+    }
+}
+
+void waitForFrameSlot()
+{
+    if (pacer.kind != PacingKind::FixedRate)
+        return;
+    pacer.due = nextFrameDue(pacer.due, PaceClock::now(), pacer.period);
+    std::this_thread::sleep_until(pacer.due);
+}
+
+void noteFrameSwapped()
+{
+    if (pacer.kind != PacingKind::Display)
+        return;
+    // Swaps are watched for as long as the game runs: a driver may stop
+    // honouring the interval later, for instance when the window is hidden.
+    const PaceClock::time_point now = PaceClock::now();
+    pacer.swapIntervals.push_back(now - pacer.lastSwap);
+    pacer.lastSwap = now;
+    if (pacer.swapIntervals.size() < kSwapsJudged)
+        return;
+    if (!swapsWaitForDisplay(pacer.swapIntervals))
+        paceByWaiting(kFallbackFramesPerSecond);
+    pacer.swapIntervals.clear();
+}

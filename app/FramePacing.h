@@ -1,0 +1,46 @@
+#pragma once
+// How fast finished frames reach the screen.  The game counts its animations
+// in drawn frames, so the frame rate is the game's pace.  By default frames
+// go out once per display refresh, through the driver's swap control, or,
+// where swaps do not wait for the display, 60 times a second by waiting
+// before each swap.  HEXTOWER_FPS=0 turns pacing off; HEXTOWER_FPS=N paces
+// to N frames a second.
+
+#include <chrono>
+#include <vector>
+
+using PaceClock = std::chrono::steady_clock;
+
+constexpr const char* kFrameRateVariable = "HEXTOWER_FPS";
+constexpr int kFallbackFramesPerSecond = 60;
+constexpr int kMostFramesPerSecond = 1000;
+
+enum class PacingKind { Display, Unpaced, FixedRate };
+
+struct FrameRateRequest {
+    PacingKind kind = PacingKind::Display;
+    int framesPerSecond = 0;  // for FixedRate
+    bool readable = true;     // false: not a frame rate, so the default applies
+};
+
+// What a value of HEXTOWER_FPS asks for; nullptr or "" is the default.
+FrameRateRequest readFrameRate(const char* value);
+
+// When the next frame is due, one period after the previous one; a frame
+// that is more than a period late starts the cadence afresh from now instead
+// of being followed by a burst of catch-up frames.
+PaceClock::time_point nextFrameDue(PaceClock::time_point previousDue, PaceClock::time_point now,
+                                   PaceClock::duration period);
+
+// Whether swaps that came back at these intervals were waiting for the
+// display: the median is no faster than a 120 Hz refresh.
+bool swapsWaitForDisplay(std::vector<PaceClock::duration> intervals);
+
+// Reads HEXTOWER_FPS and asks the driver for the matching swap interval.
+// Runs once, after the window exists; until then frames are not paced.
+void setUpFramePacing();
+
+// Called right before the swap: waits until the frame is due.
+void waitForFrameSlot();
+// Called right after the swap: watches whether swaps wait for the display.
+void noteFrameSwapped();
