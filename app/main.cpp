@@ -2,6 +2,7 @@
 // column reaches the top.
 
 #include "app/Callbacks.h"
+#include "app/WindowClass.h"
 #include "game/Clock.h"
 
 #include <GL/glut.h>
@@ -13,6 +14,7 @@ int main(int argc, char** argv)
     glutInitWindowSize(800, 800);
     glutInitWindowPosition(100, 100);
     glutCreateWindow(argv[0]);
+    setWindowClass("hextower");
     startUp();
     glutMotionFunc(onMotion);
     glutDisplayFunc(onDisplay);
