@@ -5,6 +5,7 @@
 #include "app/Frame.h"
 #include "tools/scene_setup/GameWindow.h"
 #include "tools/scene_setup/SceneSetup.h"
+#include "tools/tool_usage/ToolUsage.h"
 
 #include <GL/freeglut.h>
 #include <stb_image_resize.h>
@@ -30,12 +31,6 @@ struct Framing {
 const char* const kFramingUsage =
     "  --crop X,Y,SIDE  keep the square of SIDE pixels at X,Y from the top left\n"
     "  --size N         save the image scaled to N x N pixels (default: as kept)\n";
-
-void printUsage(const char* program)
-{
-    std::fprintf(stderr, "usage: %s OUT.png [options]  (from the assets directory)\n%s%s", program,
-                 kSceneOptionsUsage, kFramingUsage);
-}
 
 bool parseCrop(const char* text, Framing& framing)
 {
@@ -107,10 +102,16 @@ std::vector<unsigned char> scaled(const std::vector<unsigned char>& pixels, cons
 
 }  // namespace
 
+void printUsage(std::FILE* out, const char* program)
+{
+    std::fprintf(out, "usage: %s OUT.png [options]  (from the assets directory)\n%s%s", program,
+                 kSceneOptionsUsage, kFramingUsage);
+}
+
 int main(int argc, char** argv)
 {
     if (argc < 2 || argv[1][0] == '-') {
-        printUsage(argv[0]);
+        printUsage(stderr, argv[0]);
         return 2;
     }
     const std::string outPath = argv[1];
@@ -121,7 +122,7 @@ int main(int argc, char** argv)
     if (!takeFramingOptions(optionCount, argv + 2, framing, error) ||
         !parseSceneOptions(optionCount, argv + 2, options, error)) {
         std::fprintf(stderr, "%s: %s\n", argv[0], error.c_str());
-        printUsage(argv[0]);
+        printUsage(stderr, argv[0]);
         return 2;
     }
     if (!openGameWindow(argc, argv, "snapshot"))
