@@ -39,8 +39,10 @@ TEST(MenuIcons, MatchAFreshRenderingOfTheScene)
 {
     char folder[] = "/tmp/hextower-icons-XXXXXX";
     ASSERT_NE(mkdtemp(folder), nullptr);
-    const std::string command = std::string(HEXTOWER_SOURCE_DIR) + "/packaging/make-icons.sh '" +
-                                HEXTOWER_SNAPSHOT + "' " + folder;
+    // In the sanitizer build, what Mesa keeps until the process ends is no
+    // leak of ours.
+    const std::string command = "ASAN_OPTIONS=detect_leaks=0 " + std::string(HEXTOWER_SOURCE_DIR) +
+                                "/packaging/make-icons.sh '" + HEXTOWER_SNAPSHOT + "' " + folder;
     ASSERT_EQ(std::system(command.c_str()), 0) << command;
 
     for (int size : {48, 64, 128, 256}) {
