@@ -2,6 +2,8 @@
 # packages that are missing, then build with CMake into build/.
 #   make test SANITIZE=1   runs the suite in the AddressSanitizer/UBSan build
 #   make fuzz              fuzzes the model reader for two minutes (clang, build-fuzz/)
+#   make package           builds build/hextower_<version>_<arch>.deb and runs lintian on it
+#   make icons             renders the menu icons in packaging/icons/ again
 
 SANITIZE ?= 0
 JOBS ?= $(shell nproc)
@@ -13,8 +15,14 @@ BUILD_DIR := build
 CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo
 endif
 
-PACKAGES := cmake make g++ pkg-config freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev \
-	libgl1-mesa-dri libgtest-dev libstb-dev xvfb xauth xdotool clang libclang-rt-14-dev
+# What each target needs: building and playing; the tests (an X server,
+# pointer control, the menu-entry and metadata validators); the fuzzer; the
+# Debian package and its check.
+PLAY_PACKAGES := cmake make g++ pkg-config freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev \
+	libgl1-mesa-dri libstb-dev libx11-dev
+TEST_PACKAGES := $(PLAY_PACKAGES) libgtest-dev xvfb xauth xdotool desktop-file-utils appstream
+FUZZ_PACKAGES := $(PLAY_PACKAGES) clang libclang-rt-14-dev
+PACKAGE_PACKAGES := $(PLAY_PACKAGES) dpkg-dev file lintian
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 # -noreset: the server must not reset between two test programs, or the next
 # one may find no display to connect to.
@@ -22,33 +30,56 @@ XVFB := $(if $(DISPLAY),,xvfb-run -a -s "-screen 0 1280x1024x24 -noreset")
 
 FUZZ_FLAGS := -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
 
-.PHONY: play test build deps clean fuzz
+.PHONY: play test build clean fuzz icons package
 
-play: build
+# Only the game: the tests are left out, so their tools are not needed.
+play:
+	$(call install-missing,$(PLAY_PACKAGES))
+	cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS) -DBUILD_TESTING=OFF
+	cmake --build $(BUILD_DIR) -j$(JOBS) --target hextower
 	cd assets && ../$(BUILD_DIR)/bin/hextower
 
 test: build
 	cd $(BUILD_DIR) && $(XVFB) ctest --output-on-failure -j$(JOBS)
 
-build: deps
-	cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS)
+build:
+	$(call install-missing,$(TEST_PACKAGES))
+	cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS) -DBUILD_TESTING=ON
 	cmake --build $(BUILD_DIR) -j$(JOBS)
 
-fuzz: deps
+fuzz:
+	$(call install-missing,$(FUZZ_PACKAGES))
 	cmake -S . -B build-fuzz -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
 		-DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF -DHEXTOWER_FUZZ=ON \
 		"-DCMAKE_CXX_FLAGS=$(FUZZ_FLAGS)"
 	cmake --build build-fuzz -j$(JOBS) --target fuzz-model fuzz-seeds
 	tools/fuzz-model/run-fuzz.sh
 
-deps:
-	@missing=$$(for p in $(PACKAGES); do \
+# The menu icons, rendered again from the real scene under Xvfb (always,
+# so that they do not depend on the screen's graphics driver); the tests
+# compare the committed ones against a fresh rendering.
+icons: build
+	cd assets && xvfb-run -a -s "-screen 0 1280x1024x24" \
+		../packaging/make-icons.sh ../$(BUILD_DIR)/bin/snapshot ../packaging/icons
+
+# build/hextower_<version>_<arch>.deb from the release build, checked by lintian.
+package:
+	$(call install-missing,$(PACKAGE_PACKAGES))
+	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF
+	cmake --build build -j$(JOBS) --target package
+	lintian --fail-on error "$$(ls -t build/hextower_*.deb | head -n 1)"
+
+# Installs the Debian packages of $(1) that are missing, through sudo when
+# not root.
+define install-missing
+	@missing=$$(for p in $(1); do \
 		dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'ok installed' || echo $$p; done); \
 	if [ -n "$$missing" ]; then \
 		echo "Installing:" $$missing; \
 		$(SUDO) apt-get update && \
 		DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y --no-install-recommends $$missing; \
 	fi
+endef
 
 clean:
 	rm -rf build build-sanitize build-fuzz

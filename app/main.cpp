@@ -3,6 +3,7 @@
 
 #include "app/Callbacks.h"
 #include "app/FramePacing.h"
+#include "app/WindowClass.h"
 #include "game/Clock.h"
 
 #include <GL/glut.h>
@@ -14,6 +15,7 @@ int main(int argc, char** argv)
     glutInitWindowSize(800, 800);
     glutInitWindowPosition(100, 100);
     glutCreateWindow(argv[0]);
+    setWindowClass("hextower");
     startUp();
     setUpFramePacing();
     glutMotionFunc(onMotion);

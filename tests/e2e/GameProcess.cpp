@@ -57,7 +57,17 @@ int Screenshot::changedPixels(const Screenshot& other, int x0, int y0, int x1, i
 }
 
 GameProcess::GameProcess(const std::string& workingDirectory)
+    : GameProcess(workingDirectory, {HEXTOWER_BINARY}, HEXTOWER_BINARY)
 {
+}
+
+GameProcess::GameProcess(const std::string& workingDirectory, const std::vector<std::string>& command,
+                         const std::string& windowTitle)
+{
+    std::vector<char*> arguments;
+    for (const std::string& argument : command)
+        arguments.push_back(const_cast<char*>(argument.c_str()));
+    arguments.push_back(nullptr);
     pid_ = fork();
     if (pid_ == 0) {
         if (chdir(workingDirectory.c_str()) != 0)
@@ -70,7 +80,7 @@ GameProcess::GameProcess(const std::string& workingDirectory)
         // The tests wait for whole turns; frames as fast as the machine draws
         // them keep that short.
         setenv("HEXTOWER_FPS", "0", 1);
-        execl(HEXTOWER_BINARY, HEXTOWER_BINARY, static_cast<char*>(nullptr));
+        execvp(arguments[0], arguments.data());
         _exit(127);
     }
     display_ = XOpenDisplay(nullptr);
@@ -78,7 +88,7 @@ GameProcess::GameProcess(const std::string& workingDirectory)
         return;
     for (int attempt = 0; attempt < 200 && window_ == 0; ++attempt) {
         pause(50);
-        window_ = findWindowTitled(display_, DefaultRootWindow(display_), HEXTOWER_BINARY);
+        window_ = findWindowTitled(display_, DefaultRootWindow(display_), windowTitle.c_str());
     }
     // Let the first frames draw.
     pause(500);
@@ -103,6 +113,18 @@ std::string GameProcess::windowTitle() const
         XFree(name);
     }
     return title;
+}
+
+std::string GameProcess::windowClass() const
+{
+    XClassHint hint{};
+    std::string names;
+    if (window_ != 0 && XGetClassHint(display_, window_, &hint)) {
+        names = std::string(hint.res_name ? hint.res_name : "") + "/" + (hint.res_class ? hint.res_class : "");
+        XFree(hint.res_name);
+        XFree(hint.res_class);
+    }
+    return names;
 }
 
 bool GameProcess::geometry(int& x, int& y, int& width, int& height) const

@@ -28,12 +28,18 @@ public:
     // Starts the game with `workingDirectory` as its working directory and
     // waits for its window to show.
     explicit GameProcess(const std::string& workingDirectory);
+    // Runs `command` (a program found on the PATH or a path, then its
+    // arguments) instead, and waits for a window with the given title.
+    GameProcess(const std::string& workingDirectory, const std::vector<std::string>& command,
+                const std::string& windowTitle);
     ~GameProcess();
     GameProcess(const GameProcess&) = delete;
     GameProcess& operator=(const GameProcess&) = delete;
 
     bool hasWindow() const { return window_ != 0; }
     std::string windowTitle() const;
+    // WM_CLASS as "res_name/res_class".
+    std::string windowClass() const;
     // The window's position on the screen and its size.
     bool geometry(int& x, int& y, int& width, int& height) const;
 

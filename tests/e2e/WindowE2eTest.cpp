@@ -36,6 +36,8 @@ TEST(GameWindow, OpensAt800By800TitledWithTheProgramPathInThemeFiveColours)
     GameProcess game(assetDirectory());
     ASSERT_TRUE(game.hasWindow());
     EXPECT_EQ(game.windowTitle(), HEXTOWER_BINARY);
+    // What docks match against the menu entry's StartupWMClass.
+    EXPECT_EQ(game.windowClass(), "hextower/hextower");
     int x = 0, y = 0, width = 0, height = 0;
     ASSERT_TRUE(game.geometry(x, y, width, height));
     EXPECT_EQ(width, 800);

@@ -7,6 +7,7 @@
 #include "game/GlobalObjects.h"
 #include "tools/scene_setup/GameWindow.h"
 #include "tools/scene_setup/SceneSetup.h"
+#include "tools/tool_usage/ToolUsage.h"
 
 #include <GL/freeglut.h>
 
@@ -57,6 +58,13 @@ void emptyFrame()
 
 }  // namespace
 
+void printUsage(std::FILE* out, const char* program)
+{
+    std::fprintf(out, "usage: %s [N]  (N frames of each kind, 1..100000, default %d;"
+                      " run from the assets directory)\n",
+                 program, kDefaultFrames);
+}
+
 int main(int argc, char** argv)
 {
     int frames = kDefaultFrames;
@@ -64,9 +72,7 @@ int main(int argc, char** argv)
         char* end = nullptr;
         const long asked = std::strtol(argv[1], &end, 10);
         if (end == argv[1] || *end != '\0' || asked < 1 || asked > 100000) {
-            std::fprintf(stderr, "usage: %s [N]  (N frames of each kind, 1..100000, default %d;"
-                                 " run from the assets directory)\n",
-                         argv[0], kDefaultFrames);
+            printUsage(stderr, argv[0]);
             return 2;
         }
         frames = static_cast<int>(asked);

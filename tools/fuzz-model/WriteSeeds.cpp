@@ -3,6 +3,7 @@
 #include "model3ds/ChunkHeader.h"
 #include "tools/model_samples/SampleChunks.h"
 #include "tools/model_samples/SampleModels.h"
+#include "tools/tool_usage/ToolUsage.h"
 
 #include <cstdio>
 #include <string>
@@ -53,10 +54,15 @@ ChunkWriter nestedChunks()
 
 }  // namespace
 
+void printUsage(std::FILE* out, const char*)
+{
+    std::fprintf(out, "usage: fuzz-seeds DIR  (writes the fuzzer's starting files into DIR)\n");
+}
+
 int main(int argc, char** argv)
 {
     if (argc != 2) {
-        std::fprintf(stderr, "usage: fuzz-seeds DIR\n");
+        printUsage(stderr, argv[0]);
         return 2;
     }
     const std::string folder = argv[1];

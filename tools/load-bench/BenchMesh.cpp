@@ -2,15 +2,21 @@
 // (objects of at most 31,000 faces each) for load-bench.
 
 #include "tools/model_samples/SampleModels.h"
+#include "tools/tool_usage/ToolUsage.h"
 
 #include <cstdio>
 #include <cstdlib>
+
+void printUsage(std::FILE* out, const char*)
+{
+    std::fprintf(out, "usage: bench-mesh FACES FILE  (writes a grid model of about FACES triangles)\n");
+}
 
 int main(int argc, char** argv)
 {
     const int faces = argc == 3 ? std::atoi(argv[1]) : 0;
     if (faces < 1) {
-        std::fprintf(stderr, "usage: bench-mesh FACES FILE\n");
+        printUsage(stderr, argv[0]);
         return 2;
     }
     if (!gridModel(faces).save(argv[2])) {

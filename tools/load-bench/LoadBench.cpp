@@ -7,6 +7,7 @@
 
 #include "model3ds/ModelFileReader.h"
 #include "model3ds/Notice.h"
+#include "tools/tool_usage/ToolUsage.h"
 
 #include <algorithm>
 #include <chrono>
@@ -41,11 +42,16 @@ double median(std::vector<double> values)
 
 }  // namespace
 
+void printUsage(std::FILE* out, const char*)
+{
+    std::fprintf(out, "usage: load-bench FILE N  (loads the model N times, prints the median)\n");
+}
+
 int main(int argc, char** argv)
 {
     const int runs = argc == 3 ? std::atoi(argv[2]) : 0;
     if (runs < 1) {
-        std::fprintf(stderr, "usage: load-bench FILE N\n");
+        printUsage(stderr, argv[0]);
         return 2;
     }
     SetNoticeFunction(ShowNoticeOnConsole);

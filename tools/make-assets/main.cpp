@@ -2,6 +2,7 @@
 // working directory is assets/, so `make-assets assets` refreshes them).
 
 #include "tools/make-assets/GameModels.h"
+#include "tools/tool_usage/ToolUsage.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -24,10 +25,15 @@ bool writeFile(const std::filesystem::path& path, const std::vector<std::uint8_t
 
 }  // namespace
 
+void printUsage(std::FILE* out, const char* program)
+{
+    std::fprintf(out, "usage: %s OUTDIR  (writes the game's models as OUTDIR/Data/3DS/*.3DS)\n", program);
+}
+
 int main(int argc, char** argv)
 {
     if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTDIR\n", argv[0]);
+        printUsage(stderr, argv[0]);
         return 2;
     }
     for (const GameModel& model : gameModels()) {

@@ -2,6 +2,7 @@
 // Exits with 1 when a file could not be read at all.
 
 #include "tools/model-info/ModelSummary.h"
+#include "tools/tool_usage/ToolUsage.h"
 
 #include <unistd.h>
 
@@ -37,10 +38,15 @@ ModelLoad loadQuietly(const std::string& path)
 
 }  // namespace
 
+void printUsage(std::FILE* out, const char*)
+{
+    std::fprintf(out, "usage: model-info FILE...  (what the game's model reader makes of each 3DS file)\n");
+}
+
 int main(int argc, char** argv)
 {
     if (argc < 2) {
-        std::cerr << "usage: model-info FILE...\n";
+        printUsage(stderr, argv[0]);
         return 2;
     }
     bool allRead = true;

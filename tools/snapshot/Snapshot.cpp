@@ -5,11 +5,14 @@
 #include "app/Frame.h"
 #include "tools/scene_setup/GameWindow.h"
 #include "tools/scene_setup/SceneSetup.h"
+#include "tools/tool_usage/ToolUsage.h"
 
 #include <GL/freeglut.h>
+#include <stb_image_resize.h>
 #include <stb_image_write.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -17,36 +20,109 @@ namespace {
 
 constexpr int kChannels = 3;
 
-void printUsage(const char* program)
+// Which square of the window is kept, and the side of the saved image: the
+// game's icons are a close-up of the tower, scaled down.
+struct Framing {
+    int x = 0, y = 0;  // from the window's top-left corner
+    int side = kGameWindowSize;
+    int size = kGameWindowSize;
+};
+
+const char* const kFramingUsage =
+    "  --crop X,Y,SIDE  keep the square of SIDE pixels at X,Y from the top left\n"
+    "  --size N         save the image scaled to N x N pixels (default: as kept)\n";
+
+bool parseCrop(const char* text, Framing& framing)
 {
-    std::fprintf(stderr, "usage: %s OUT.png [options]  (from the assets directory)\n%s", program,
-                 kSceneOptionsUsage);
+    int x = 0, y = 0, side = 0;
+    char rest = 0;
+    if (std::sscanf(text, "%d,%d,%d%c", &x, &y, &side, &rest) != 3 || x < 0 || y < 0 || side < 1 ||
+        x + side > kGameWindowSize || y + side > kGameWindowSize)
+        return false;
+    framing.x = x;
+    framing.y = y;
+    framing.side = framing.size = side;
+    return true;
 }
 
-// The back buffer, top row first.
-std::vector<unsigned char> readBackBuffer()
+bool parseSize(const char* text, int& size)
 {
-    std::vector<unsigned char> pixels(kGameWindowSize * kGameWindowSize * kChannels);
+    char* end = nullptr;
+    const long value = std::strtol(text, &end, 10);
+    if (end == text || *end != '\0' || value < 1 || value > 4096)
+        return false;
+    size = static_cast<int>(value);
+    return true;
+}
+
+// Takes --crop and --size out of args, leaving the scene options in order.
+// Returns false with a message in `error` for a bad value.
+bool takeFramingOptions(int& count, char** args, Framing& framing, std::string& error)
+{
+    int size = 0;
+    int kept = 0;
+    for (int i = 0; i < count; ++i) {
+        const std::string name = args[i];
+        if (name != "--crop" && name != "--size") {
+            args[kept++] = args[i];
+            continue;
+        }
+        const char* value = i + 1 < count ? args[++i] : "";
+        if (name == "--crop" ? !parseCrop(value, framing) : !parseSize(value, size)) {
+            error = "cannot use " + name + " " + value;
+            return false;
+        }
+    }
+    if (size != 0)
+        framing.size = size;
+    count = kept;
+    return true;
+}
+
+// The kept square of the back buffer, top row first.
+std::vector<unsigned char> readBackBuffer(const Framing& framing)
+{
+    std::vector<unsigned char> pixels(static_cast<std::size_t>(framing.side * framing.side * kChannels));
     glReadBuffer(GL_BACK);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, kGameWindowSize, kGameWindowSize, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+    glReadPixels(framing.x, kGameWindowSize - framing.y - framing.side, framing.side, framing.side,
+                 GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
     return pixels;
+}
+
+std::vector<unsigned char> scaled(const std::vector<unsigned char>& pixels, const Framing& framing)
+{
+    if (framing.size == framing.side)
+        return pixels;
+    std::vector<unsigned char> out(static_cast<std::size_t>(framing.size * framing.size * kChannels));
+    stbir_resize_uint8_srgb(pixels.data(), framing.side, framing.side, 0, out.data(), framing.size,
+                            framing.size, 0, kChannels, STBIR_ALPHA_CHANNEL_NONE, 0);
+    return out;
 }
 
 }  // namespace
 
+void printUsage(std::FILE* out, const char* program)
+{
+    std::fprintf(out, "usage: %s OUT.png [options]  (from the assets directory)\n%s%s", program,
+                 kSceneOptionsUsage, kFramingUsage);
+}
+
 int main(int argc, char** argv)
 {
     if (argc < 2 || argv[1][0] == '-') {
-        printUsage(argv[0]);
+        printUsage(stderr, argv[0]);
         return 2;
     }
     const std::string outPath = argv[1];
+    int optionCount = argc - 2;
+    Framing framing;
     SceneOptions options;
     std::string error;
-    if (!parseSceneOptions(argc - 2, argv + 2, options, error)) {
+    if (!takeFramingOptions(optionCount, argv + 2, framing, error) ||
+        !parseSceneOptions(optionCount, argv + 2, options, error)) {
         std::fprintf(stderr, "%s: %s\n", argv[0], error.c_str());
-        printUsage(argv[0]);
+        printUsage(stderr, argv[0]);
         return 2;
     }
     if (!openGameWindow(argc, argv, "snapshot"))
@@ -61,10 +137,10 @@ int main(int argc, char** argv)
     drawScene();
     glFinish();
 
-    const std::vector<unsigned char> pixels = readBackBuffer();
+    const std::vector<unsigned char> pixels = scaled(readBackBuffer(framing), framing);
     stbi_flip_vertically_on_write(1);
-    if (!stbi_write_png(outPath.c_str(), kGameWindowSize, kGameWindowSize, kChannels, pixels.data(),
-                        kGameWindowSize * kChannels)) {
+    if (!stbi_write_png(outPath.c_str(), framing.size, framing.size, kChannels, pixels.data(),
+                        framing.size * kChannels)) {
         std::fprintf(stderr, "%s: cannot write %s\n", argv[0], outPath.c_str());
         return 1;
     }

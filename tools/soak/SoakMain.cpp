@@ -5,6 +5,7 @@
 #include "game/GlobalObjects.h"
 #include "themes/ThemeFile.h"
 #include "tools/soak/RandomPlay.h"
+#include "tools/tool_usage/ToolUsage.h"
 
 #include <GL/freeglut.h>
 
@@ -49,12 +50,17 @@ bool parseCount(const char* text, long long& value)
 
 }  // namespace
 
+void printUsage(std::FILE* out, const char*)
+{
+    std::fprintf(out, "usage: soak STEPS [SEED]\n");
+}
+
 int main(int argc, char** argv)
 {
     long long steps = 0;
     long long seed = 1;
     if (argc < 2 || argc > 3 || !parseCount(argv[1], steps) || (argc == 3 && !parseCount(argv[2], seed))) {
-        std::fprintf(stderr, "usage: soak STEPS [SEED]\n");
+        printUsage(stderr, argv[0]);
         return 2;
     }
     if (!loadThemes(themes, HEXTOWER_THEME_FILE))

@@ -1,0 +1,160 @@
+// The game as a distribution installs it: `cmake --install` staged with
+// DESTDIR into a folder whose name holds a space, started through its
+// launcher from an unrelated folder.  The same check runs against the
+// installed Debian package when .ci/run names its launcher.
+
+#include "tests/e2e/GameProcess.h"
+#include "themes/ThemeFile.h"
+
+#include <gtest/gtest.h>
+#include <stb_image.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <set>
+#include <string>
+#include <sys/wait.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kStartTheme = 5;
+constexpr int kIconSizes[] = {48, 64, 128, 256};
+
+std::string shellQuoted(const std::string& text)
+{
+    std::string out = "'";
+    for (char c : text)
+        out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return out + "'";
+}
+
+bool near(Rgb pixel, PackedColor color, int tolerance)
+{
+    return std::abs(pixel.r - color.r) <= tolerance && std::abs(pixel.g - color.g) <= tolerance &&
+           std::abs(pixel.b - color.b) <= tolerance;
+}
+
+// The window shows the start theme's background, read from the theme file
+// the installed game reads, and a good number of tiles in its colours.
+void expectShowsTheTower(const GameProcess& game, const std::string& themeFile)
+{
+    ASSERT_TRUE(game.hasWindow());
+    EXPECT_EQ(game.windowClass(), "hextower/hextower");
+    Theme themes[kThemeCount];
+    ASSERT_TRUE(loadThemes(themes, themeFile.c_str()));
+    const Theme& theme = themes[kStartTheme];
+    const Screenshot shot = game.screenshot();
+    ASSERT_EQ(shot.width, 800);
+    EXPECT_TRUE(near(shot.at(5, 5), theme.backgroundColor, 1));
+    int tilePixels = 0;
+    for (int y = 0; y < shot.height; ++y)
+        for (int x = 0; x < shot.width / 2 + 200; ++x)
+            for (const PackedColor& color : theme.tileColors)
+                tilePixels += near(shot.at(x, y), color, 8);
+    EXPECT_GT(tilePixels, 5000);
+}
+
+class InstalledGame : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        char folder[] = "/tmp/hextower install XXXXXX";
+        ASSERT_NE(mkdtemp(folder), nullptr);
+        root_ = folder;
+        const std::string command = "DESTDIR=" + shellQuoted(root_) + " " + shellQuoted(HEXTOWER_CMAKE) +
+                                    " --install " + shellQuoted(HEXTOWER_BUILD_DIR) + " --prefix /usr >/dev/null";
+        ASSERT_EQ(std::system(command.c_str()), 0) << command;
+        elsewhere_ = root_ + "/some other folder";
+        fs::create_directory(elsewhere_);
+    }
+    void TearDown() override { fs::remove_all(root_); }
+
+    std::string prefix() const { return root_ + "/usr"; }
+    std::string launcher() const { return prefix() + "/games/hextower"; }
+    std::string dataFolder() const { return prefix() + "/share/games/hextower"; }
+
+    std::string root_;
+    std::string elsewhere_;
+};
+
+TEST_F(InstalledGame, HoldsTheGameInTheGamesLayoutAndNothingElse)
+{
+    std::set<std::string> expected = {"games/hextower",
+                                      "lib/games/hextower/hextower",
+                                      "share/games/hextower/themes.txt",
+                                      "share/applications/hextower.desktop",
+                                      "share/metainfo/org.hextower.hextower.metainfo.xml",
+                                      "share/man/man6/hextower.6.gz",
+                                      "share/doc/hextower/copyright",
+                                      "share/doc/hextower/changelog.gz"};
+    const fs::path assets = fs::path(HEXTOWER_SOURCE_DIR) / "assets";
+    for (const auto& entry : fs::recursive_directory_iterator(assets / "Data"))
+        if (entry.is_regular_file())
+            expected.insert("share/games/hextower/" + entry.path().lexically_relative(assets).string());
+    for (int size : kIconSizes) {
+        const std::string icon = "share/icons/hicolor/" + std::to_string(size) + "x" +
+                                 std::to_string(size) + "/apps/hextower.png";
+        expected.insert(icon);
+        int width = 0, height = 0, channels = 0;
+        EXPECT_TRUE(stbi_info((prefix() + "/" + icon).c_str(), &width, &height, &channels)) << icon;
+        EXPECT_EQ(width, size) << icon;
+        EXPECT_EQ(height, size) << icon;
+    }
+
+    // Exactly these files: no development program comes along.
+    std::set<std::string> installed;
+    for (const auto& entry : fs::recursive_directory_iterator(root_))
+        if (!entry.is_directory())
+            installed.insert(entry.path().lexically_relative(prefix()).string());
+    EXPECT_EQ(installed, expected);
+    for (const char* program : {"games/hextower", "lib/games/hextower/hextower"})
+        EXPECT_NE(fs::status(prefix() + "/" + program).permissions() & fs::perms::others_exec,
+                  fs::perms::none)
+            << program;
+}
+
+TEST_F(InstalledGame, LauncherStartsItFromAnyFolderPassingTheArgumentsOn)
+{
+    const char* display = std::getenv("DISPLAY");
+    ASSERT_NE(display, nullptr);
+    // Without DISPLAY the game finds the X display only through GLUT's own
+    // -display option, which the launcher has to pass on.
+    GameProcess game(elsewhere_, {"env", "-u", "DISPLAY", launcher(), "-display", display}, "hextower");
+    expectShowsTheTower(game, dataFolder() + "/themes.txt");
+}
+
+TEST_F(InstalledGame, LauncherSaysInOneLineWhenTheDataFolderIsMissing)
+{
+    fs::rename(dataFolder(), prefix() + "/share/games/moved");
+    const std::string command =
+        "cd " + shellQuoted(elsewhere_) + " && timeout 30 " + shellQuoted(launcher()) + " 2>&1";
+    FILE* pipe = popen(command.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string output;
+    char buffer[256];
+    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr)
+        output += buffer;
+    const int status = pclose(pipe);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    EXPECT_EQ(std::count(output.begin(), output.end(), '\n'), 1) << output;
+    EXPECT_NE(output.find(dataFolder()), std::string::npos) << output;
+}
+
+// The installed Debian package, from the root folder: .ci/run installs it
+// and names its launcher in HEXTOWER_INSTALLED_LAUNCHER.
+TEST(InstalledPackage, LauncherShowsTheTowerFromTheRootFolder)
+{
+    const char* launcher = std::getenv("HEXTOWER_INSTALLED_LAUNCHER");
+    if (launcher == nullptr)
+        GTEST_SKIP() << "HEXTOWER_INSTALLED_LAUNCHER names no installed game";
+    const fs::path games = fs::path(launcher).parent_path();
+    GameProcess game("/", {launcher}, "hextower");
+    expectShowsTheTower(game, (games / "../share/games/hextower/themes.txt").string());
+}
+
+}  // namespace
