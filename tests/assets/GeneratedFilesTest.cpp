@@ -1,7 +1,11 @@
 // The committed model files are exactly what the generator makes, and they
-// hold only what the game's reader understands: one object, no materials.
+// hold only what the game's reader understands: one object in the piece's
+// colour, and for the tile its grout before it, the one object with a
+// material.
 
+#include "model3ds/ModelFileReader.h"
 #include "tools/make-assets/GameModels.h"
+#include "tools/make-assets/TileModel.h"
 
 #include <gtest/gtest.h>
 
@@ -83,12 +87,42 @@ TEST(GeneratedModels, CommittedFilesMatchTheGenerator)
     }
 }
 
-// root { version 3, scene { throwaway, object { tri-mesh { vertices, faces } } } }
-// and nothing else: above all no material, which would hide the piece colour.
-TEST(GeneratedModels, HoldOneObjectWithoutMaterials)
+// One object { name, tri-mesh { vertices, faces [ { face material } ] } }
+// holding the mesh; returns the material its faces name, "" if none.
+std::string expectObject(const ChunkCursor& file, const std::vector<std::uint8_t>& bytes, const Chunk& chunk,
+                         const std::string& name, const Mesh& mesh)
+{
+    EXPECT_EQ(chunk.id, 0x4000);
+    const std::size_t afterName = chunk.begin + name.size() + 1;
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&bytes.at(chunk.begin))), name);
+    const std::vector<Chunk> object = file.children(afterName, chunk.end);
+    EXPECT_EQ(object.size(), 1u);
+    EXPECT_EQ(object.at(0).id, 0x4100);
+    const std::vector<Chunk> parts = file.children(object.at(0).begin, object.at(0).end);
+    EXPECT_EQ(parts.size(), 2u);
+    EXPECT_EQ(parts.at(0).id, 0x4110);
+    EXPECT_EQ(parts.at(1).id, 0x4120);
+    EXPECT_EQ(file.u16(parts.at(0).begin), mesh.vertices.size());
+    EXPECT_EQ(parts.at(0).end - parts.at(0).begin, 2 + 12 * mesh.vertices.size());
+    EXPECT_EQ(file.u16(parts.at(1).begin), mesh.faces.size());
+    const std::size_t afterFaces = parts.at(1).begin + 2 + 8 * mesh.faces.size();
+    const std::vector<Chunk> faceParts = file.children(afterFaces, parts.at(1).end);
+    if (faceParts.empty())
+        return "";
+    EXPECT_EQ(faceParts.size(), 1u);
+    EXPECT_EQ(faceParts.at(0).id, 0x4130);
+    return reinterpret_cast<const char*>(&bytes.at(faceParts.at(0).begin));
+}
+
+// root { version 3, scene { throwaway, [material, coloured object,] object } }
+// and nothing else.  A model without a coloured part has no material at
+// all, which would hide the piece colour; the tile's plate names a material
+// the file does not define, which leaves it the piece colour too.
+TEST(GeneratedModels, HoldThePieceColouredObjectAndAtMostOneMaterial)
 {
     for (const GameModel& model : gameModels()) {
         SCOPED_TRACE(model.path);
+        const bool coloured = !model.coloured.mesh.faces.empty();
         const std::vector<std::uint8_t> bytes = encodeGameModel(model);
         const ChunkCursor file(bytes);
         const Chunk root = file.chunkAt(0);
@@ -100,47 +134,57 @@ TEST(GeneratedModels, HoldOneObjectWithoutMaterials)
         EXPECT_EQ(file.u32(top[0].begin), 3u);
         ASSERT_EQ(top[1].id, 0x3D3D);
         const std::vector<Chunk> scene = file.children(top[1].begin, top[1].end);
-        ASSERT_EQ(scene.size(), 2u);  // the first one is skipped by the reader
+        ASSERT_EQ(scene.size(), coloured ? 4u : 2u);  // the first one is skipped by the reader
         EXPECT_NE(scene[0].id, 0x4000);
         EXPECT_NE(scene[0].id, 0xAFFF);
-        ASSERT_EQ(scene[1].id, 0x4000);
-        const std::size_t name = scene[1].begin;
-        const std::size_t afterName = name + model.objectName.size() + 1;
-        EXPECT_EQ(bytes.at(afterName - 1), 0);
-        const std::vector<Chunk> object = file.children(afterName, scene[1].end);
-        ASSERT_EQ(object.size(), 1u);
-        ASSERT_EQ(object[0].id, 0x4100);
-        const std::vector<Chunk> mesh = file.children(object[0].begin, object[0].end);
-        ASSERT_EQ(mesh.size(), 2u);
-        EXPECT_EQ(mesh[0].id, 0x4110);
-        EXPECT_EQ(mesh[1].id, 0x4120);
-        EXPECT_EQ(file.u16(mesh[0].begin), model.mesh.vertices.size());
-        EXPECT_EQ(mesh[0].end - mesh[0].begin, 2 + 12 * model.mesh.vertices.size());
-        EXPECT_EQ(file.u16(mesh[1].begin), model.mesh.faces.size());
-        EXPECT_EQ(mesh[1].end - mesh[1].begin, 2 + 8 * model.mesh.faces.size());
+        if (coloured) {
+            EXPECT_EQ(scene[1].id, 0xAFFF);
+            EXPECT_EQ(expectObject(file, bytes, scene[2], model.coloured.objectName, model.coloured.mesh),
+                      model.coloured.objectName);
+        }
+        const std::string plateMaterial = expectObject(file, bytes, scene.back(), model.objectName, model.mesh);
+        EXPECT_EQ(plateMaterial, coloured ? kPieceColourMaterial : "");
     }
+}
+
+// What the game's reader makes of the committed tile: the grout keeps its
+// own dark colour, the plate takes the tile's colour and alpha, so theme
+// colours and fades show.
+TEST(GeneratedModels, TilePlateTakesThePieceColourAndTheGroutItsOwn)
+{
+    tModelData tile = MakeEmptyModel();
+    ModelFileReader reader;
+    ASSERT_TRUE(reader.LoadFile(tile, "Data/3DS/tile.3DS"));
+    ASSERT_EQ(tile.objectCount, 2);
+    ASSERT_EQ(tile.materials.size(), 1u);
+    EXPECT_EQ(tile.objects[0].materialIndex, 0);
+    EXPECT_EQ(tile.materials[0].color[0], kGroutColour[0]);
+    EXPECT_EQ(tile.materials[0].color[1], kGroutColour[1]);
+    EXPECT_EQ(tile.materials[0].color[2], kGroutColour[2]);
+    EXPECT_EQ(tile.objects[1].materialIndex, -1);
+    EXPECT_FALSE(tile.objects[0].textured || tile.objects[1].textured);
 }
 
 // The reader turns a stored (x, y, z) into (x, z, -y); the stored vertices
 // must come back as the mesh's own, and the faces keep their corners.
 TEST(GeneratedModels, StoreVerticesInTheFilesAxes)
 {
-    const GameModel tile = gameModels().front();
-    const std::vector<std::uint8_t> bytes = encodeGameModel(tile);
+    const GameModel label = gameModels().back();  // a button label: one object, no material
+    const std::vector<std::uint8_t> bytes = encodeGameModel(label);
     const ChunkCursor file(bytes);
-    const std::size_t objectData = 6 + 10 + 6 + 10 + 6 + tile.objectName.size() + 1;
+    const std::size_t objectData = 6 + 10 + 6 + 10 + 6 + label.objectName.size() + 1;
     const Chunk triMesh = file.chunkAt(objectData);
     const std::vector<Chunk> mesh = file.children(triMesh.begin, triMesh.end);
-    for (std::size_t i = 0; i < tile.mesh.vertices.size(); ++i) {
+    for (std::size_t i = 0; i < label.mesh.vertices.size(); ++i) {
         const std::size_t at = mesh[0].begin + 2 + 12 * i;
         const Point3 back{file.f32(at), file.f32(at + 8), -file.f32(at + 4)};
-        EXPECT_EQ(back.x, tile.mesh.vertices[i].x);
-        EXPECT_EQ(back.y, tile.mesh.vertices[i].y);
-        EXPECT_EQ(back.z, tile.mesh.vertices[i].z);
+        EXPECT_EQ(back.x, label.mesh.vertices[i].x);
+        EXPECT_EQ(back.y, label.mesh.vertices[i].y);
+        EXPECT_EQ(back.z, label.mesh.vertices[i].z);
     }
-    for (std::size_t i = 0; i < tile.mesh.faces.size(); ++i)
+    for (std::size_t i = 0; i < label.mesh.faces.size(); ++i)
         for (std::size_t k = 0; k < 3; ++k)
-            EXPECT_EQ(file.u16(mesh[1].begin + 2 + 8 * i + 2 * k), tile.mesh.faces[i][k]);
+            EXPECT_EQ(file.u16(mesh[1].begin + 2 + 8 * i + 2 * k), label.mesh.faces[i][k]);
 }
 
 }  // namespace

@@ -2,14 +2,16 @@
 // Every model file the game reads, with the mesh it holds.
 
 #include "tools/make-assets/Mesh.h"
+#include "tools/make-assets/ModelFile.h"
 
 #include <string>
 #include <vector>
 
 struct GameModel {
     std::string path;        // relative to the game's working directory
-    std::string objectName;  // the name of the file's one object
+    std::string objectName;  // the object drawn in the piece's colour
     Mesh mesh;
+    ColouredPart coloured;   // a second object in its own colour; most models have none (no faces)
 };
 
 std::vector<GameModel> gameModels();

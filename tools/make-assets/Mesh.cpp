@@ -76,6 +76,28 @@ void Mesh::addLoft(const std::vector<Loop>& loops)
     solid.cap(loops.size() - 1, n);
 }
 
+void Mesh::addStrip(const std::vector<Loop>& loops)
+{
+    const std::size_t n = loops.front().size();
+    const std::size_t first = vertices.size();
+    for (const Loop& loop : loops)
+        vertices.insert(vertices.end(), loop.begin(), loop.end());
+    auto at = [&](std::size_t l, std::size_t i) { return static_cast<std::uint16_t>(first + l * n + i % n); };
+    for (std::size_t l = 0; l + 1 < loops.size(); ++l)
+        for (std::size_t i = 0; i < n; ++i) {
+            faces.push_back({at(l, i), at(l, i + 1), at(l + 1, i + 1)});
+            faces.push_back({at(l, i), at(l + 1, i + 1), at(l + 1, i)});
+        }
+}
+
+void Mesh::addQuad(Point3 a, Point3 b, Point3 c, Point3 d)
+{
+    const auto first = static_cast<std::uint16_t>(vertices.size());
+    vertices.insert(vertices.end(), {a, b, c, d});
+    faces.push_back({first, static_cast<std::uint16_t>(first + 1), static_cast<std::uint16_t>(first + 2)});
+    faces.push_back({first, static_cast<std::uint16_t>(first + 2), static_cast<std::uint16_t>(first + 3)});
+}
+
 void Mesh::addTaperedPrism(const std::vector<Point2>& front, const std::vector<Point2>& back, float depth)
 {
     Loop frontLoop;

@@ -1,6 +1,7 @@
 #pragma once
 // A triangle mesh in model axes (x right, y up, z toward the viewer), built
-// from convex solids.  Every face runs counter-clockwise seen from outside.
+// from convex solids, each face counter-clockwise seen from outside, and
+// from open strips.
 
 #include <array>
 #include <cstdint>
@@ -27,6 +28,14 @@ struct Mesh {
     // first and last loops are capped, neighbouring loops are joined by
     // quads.  Each loop must be convex and planar.
     void addLoft(const std::vector<Loop>& loops);
+
+    // Adds an open surface that joins each closed loop to the next by quads,
+    // with no caps: a band, or a ring between two loops.  Each quad runs
+    // from loop l at point i to point i + 1, on to loop l + 1.
+    void addStrip(const std::vector<Loop>& loops);
+
+    // Adds one open quad, its corners a, b, c, d in turn round it.
+    void addQuad(Point3 a, Point3 b, Point3 c, Point3 d);
 
     // Adds a flat convex outline in the z = 0 plane pushed out to a slab:
     // the front face at z = depth / 2 keeps the outline, the back face at

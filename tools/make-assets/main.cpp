@@ -42,7 +42,8 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "make-assets: cannot write %s\n", path.string().c_str());
             return 1;
         }
-        std::printf("%s: %zu triangles\n", path.string().c_str(), model.mesh.faces.size());
+        std::printf("%s: %zu triangles\n", path.string().c_str(),
+                    model.mesh.faces.size() + model.coloured.mesh.faces.size());
     }
     return 0;
 }

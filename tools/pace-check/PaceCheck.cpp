@@ -15,6 +15,7 @@
 #include "app/SwapControl.h"
 #include "themes/ThemeFile.h"
 #include "tools/pace-check/WatchedGame.h"
+#include "tools/tool_usage/ToolUsage.h"
 
 #include <GL/glx.h>
 #include <X11/Xlib.h>
@@ -244,12 +245,16 @@ void runUnderVirtualServer(char** argv)
 
 }  // namespace
 
+void printUsage(std::FILE* out, const char* program)
+{
+    std::fprintf(out, "usage: %s [RUNS]  (games to time a fade and a rise in, default %d)\n", program, kDefaultRuns);
+}
+
 int main(int argc, char** argv)
 {
     int runs = kDefaultRuns;
     if (argc > 2 || (argc == 2 && (runs = std::atoi(argv[1])) < 1)) {
-        std::fprintf(stderr, "usage: %s [RUNS]  (games to time a fade and a rise in, default %d)\n", argv[0],
-                     kDefaultRuns);
+        printUsage(stderr, argv[0]);
         return 2;
     }
     const char* displayName = std::getenv("DISPLAY");

@@ -13,7 +13,9 @@ const char* const kSceneOptionsUsage =
     "  --fade-frame K   fade frame 1..15 shown by fading tiles (default 8; after\n"
     "                   game over the default is the finished fade)\n"
     "  --seed N         seed for the tile colours (default 1)\n"
-    "  --armed LIST     armed power-ups, comma-separated: +,-3,Stop\n";
+    "  --armed LIST     armed power-ups, comma-separated: +,-3,Stop\n"
+    "  --column-colours every tile and marker opaque in one flat colour per\n"
+    "                   column, materials ignored (to see which column shows)\n";
 
 namespace {
 
@@ -97,6 +99,11 @@ bool parseSceneOptions(int count, char** args, SceneOptions& options, std::strin
 {
     for (int i = 0; i < count; i += 2) {
         const std::string name = args[i];
+        if (name == "--column-colours") {
+            options.columnColours = true;
+            i -= 1;  // a flag: no value follows
+            continue;
+        }
         if (i + 1 >= count) {
             error = "option " + name + " needs a value";
             return false;

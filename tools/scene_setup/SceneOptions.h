@@ -18,12 +18,14 @@ struct SceneOptions {
     int fadeFrame = 0;     // which of the 15 fade frames to show; 0: the default
     unsigned seed = 1;     // tile colours are random but repeatable
     bool armed[3] = {false, false, false};  // "+", "-3", "Stop"
+    bool columnColours = false;  // every tile opaque in its column's own flat colour
 };
 
 // The option lines of a usage message.
 extern const char* const kSceneOptionsUsage;
 
 // Reads "--board NAME", "--theme N", "--angle DEG", "--score N",
-// "--fade-frame K", "--seed N" and "--armed LIST" from args[0 .. count-1].
+// "--fade-frame K", "--seed N", "--armed LIST" and the flag
+// "--column-colours" from args[0 .. count-1].
 // Returns false with a message in `error` for anything else or a bad value.
 bool parseSceneOptions(int count, char** args, SceneOptions& options, std::string& error);

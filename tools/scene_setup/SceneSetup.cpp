@@ -69,7 +69,29 @@ void vanish(Tile& tile)
     tile.vanished = true;
 }
 
+// Every tile and marker opaque in its column's colour; the models lose their
+// materials, so that every object of a tile shows whose it is.  The buttons
+// and the score take the background's colour, so that nothing but the tower
+// can be mistaken for a column.
+void paintByColumn()
+{
+    for (int c = 0; c < kColumns; ++c)
+        for (Tile& tile : tiles[c]) {
+            tile.color = kColumnColours[c];
+            tile.model.materials.clear();
+            tile.model.materialCount = 0;
+        }
+    const PackedColor background = themes[themeIndex].backgroundColor;
+    for (PowerButton& button : powerButtons)
+        button.armedColor = button.idleColor = background;
+    numberDisplay.color = background;
+}
+
 }  // namespace
+
+const PackedColor kColumnColours[kColumns] = {
+    {255, 0, 0, 255}, {0, 255, 0, 255}, {0, 0, 255, 255}, {255, 255, 0, 255}, {255, 0, 255, 255}, {0, 255, 255, 255},
+};
 
 void setUpBoard(const SceneOptions& options)
 {
@@ -80,6 +102,8 @@ void setUpBoard(const SceneOptions& options)
     paintWithTheme(options.theme, options.seed);
     if (options.board == BoardState::Fading)
         makeFadingGroupOneColour();
+    if (options.columnColours)
+        paintByColumn();
     numberDisplay.setValue(options.score);
     gameController.awardMark = options.score / 100 * 100;
     for (int slot = 0; slot < kPowerButtonCount; ++slot)

@@ -2,7 +2,12 @@
 // Puts the game's globals into the state a tool asks for.  The game's own
 // start-up runs first, so everything else is as a real game has it.
 
+#include "game/Board.h"
+#include "themes/PackedColor.h"
 #include "tools/scene_setup/SceneOptions.h"
+
+// The flat colours of the column-colours view, one per column.
+extern const PackedColor kColumnColours[kColumns];
 
 // Start-up, then the board, theme, score, angle and armed buttons asked for,
 // as the game would be in the frame before the one to show.

@@ -6,6 +6,7 @@
 
 #include "themes/ThemeFile.h"
 #include "tools/colour_science/ThemeMeasures.h"
+#include "tools/tool_usage/ToolUsage.h"
 
 #include <cstdio>
 #include <string>
@@ -24,10 +25,15 @@ std::string describe(WeakestPair pair)
 
 }  // namespace
 
+void printUsage(std::FILE* out, const char* program)
+{
+    std::fprintf(out, "usage: %s [FILE]  (a theme file, default %s)\n", program, kThemeFileName);
+}
+
 int main(int argc, char** argv)
 {
     if (argc > 2) {
-        std::fprintf(stderr, "usage: theme-report [FILE]\n");
+        printUsage(stderr, argv[0]);
         return 2;
     }
     Theme themes[kThemeCount];

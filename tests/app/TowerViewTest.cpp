@@ -1,0 +1,48 @@
+// The full tower at the turns a player sees: the gaps between its tiles must
+// not show the columns at the back.  Drawn in one flat colour per column, so
+// that every pixel tells which column it belongs to.
+
+#include "app/Callbacks.h"
+#include "app/Frame.h"
+#include "game/GlobalObjects.h"
+#include "tests/support/GlWindow.h"
+#include "tools/confetti/ConfettiCount.h"
+#include "tools/scene_setup/SceneSetup.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+TEST(TowerView, FullTowerShowsAlmostNothingOfTheColumnsTurnedAway)
+{
+    useGlWindow();
+    onReshape(800, 800);
+    // The column-colours view strips the tiles' materials; the models are
+    // put back afterwards, since nothing else reloads them.
+    std::vector<tModelData> models;
+    for (auto& column : tiles)
+        for (Tile& tile : column)
+            models.push_back(tile.model);
+
+    SceneOptions options;
+    options.board = BoardState::Full;
+    options.columnColours = true;
+    setUpBoard(options);
+    drawScene();
+    for (double angle : {0.0, 15.0, 30.0, 45.0}) {
+        const ConfettiCount count = countConfetti(angle);
+        EXPECT_GT(count.towerPixels(), 100000) << "the tower is not drawn at " << angle;
+        EXPECT_LE(count.share(), 0.02) << count.turnedAwayPixels() << " of " << count.towerPixels()
+                                       << " pixels at " << angle << " degrees";
+    }
+
+    auto saved = models.begin();
+    for (auto& column : tiles)
+        for (Tile& tile : column)
+            tile.model = *saved++;
+    turntable.setAngle(0);
+}
+
+}  // namespace
