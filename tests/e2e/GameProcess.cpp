@@ -145,19 +145,9 @@ Screenshot GameProcess::screenshot() const
     int x = 0, y = 0;
     if (!geometry(x, y, shot.width, shot.height))
         return shot;
-    XImage* image = XGetImage(display_, window_, 0, 0, static_cast<unsigned>(shot.width),
-                              static_cast<unsigned>(shot.height), AllPlanes, ZPixmap);
-    if (image == nullptr)
+    shot.pixels = readWindowPixels(display_, window_, 0, 0, shot.width, shot.height);
+    if (shot.pixels.empty())
         return Screenshot{};
-    shot.pixels.reserve(static_cast<std::size_t>(shot.width * shot.height));
-    for (int row = 0; row < shot.height; ++row)
-        for (int column = 0; column < shot.width; ++column) {
-            const unsigned long pixel = XGetPixel(image, column, row);
-            shot.pixels.push_back(Rgb{static_cast<int>((pixel & image->red_mask) >> 16),
-                                      static_cast<int>((pixel & image->green_mask) >> 8),
-                                      static_cast<int>(pixel & image->blue_mask)});
-        }
-    XDestroyImage(image);
     return shot;
 }
 

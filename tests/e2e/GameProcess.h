@@ -6,11 +6,9 @@
 #include <sys/types.h>
 #include <vector>
 
-struct _XDisplay;
+#include "tools/window_pixels/WindowPixels.h"
 
-struct Rgb {
-    int r, g, b;
-};
+struct _XDisplay;
 
 // A screenshot of the game window; x and y from its top-left corner.
 struct Screenshot {

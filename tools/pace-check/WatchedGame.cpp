@@ -1,8 +1,5 @@
 #include "tools/pace-check/WatchedGame.h"
 
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
-
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -58,21 +55,7 @@ WatchedGame::~WatchedGame()
 
 Grab WatchedGame::grab(Area area) const
 {
-    Grab grab{area, {}};
-    XImage* image = XGetImage(display_, window_, area.x, area.y, static_cast<unsigned>(area.width),
-                              static_cast<unsigned>(area.height), AllPlanes, ZPixmap);
-    if (image == nullptr)
-        return grab;
-    grab.pixels.reserve(static_cast<std::size_t>(area.width * area.height));
-    for (int y = 0; y < area.height; ++y)
-        for (int x = 0; x < area.width; ++x) {
-            const unsigned long pixel = XGetPixel(image, x, y);
-            grab.pixels.push_back(Rgb{static_cast<int>((pixel & image->red_mask) >> 16),
-                                      static_cast<int>((pixel & image->green_mask) >> 8),
-                                      static_cast<int>(pixel & image->blue_mask)});
-        }
-    XDestroyImage(image);
-    return grab;
+    return Grab{area, readWindowPixels(display_, window_, area.x, area.y, area.width, area.height)};
 }
 
 void WatchedGame::click(int x, int y) const

@@ -8,13 +8,9 @@
 #include <string>
 #include <vector>
 
-struct _XDisplay;
+#include "tools/window_pixels/WindowPixels.h"
 
-struct Rgb {
-    int r, g, b;
-    bool operator==(const Rgb& o) const { return r == o.r && g == o.g && b == o.b; }
-    bool operator!=(const Rgb& o) const { return !(*this == o); }
-};
+struct _XDisplay;
 
 // A rectangle of the window, from its top-left corner.
 struct Area {
