@@ -6,8 +6,8 @@
 #include "app/Frame.h"
 #include "game/GlobalObjects.h"
 #include "tests/support/GlWindow.h"
-#include "tools/confetti/ConfettiCount.h"
-#include "tools/scene_setup/SceneSetup.h"
+#include "devlibs/confetti_count/ConfettiCount.h"
+#include "devlibs/scene_setup/SceneSetup.h"
 
 #include <gtest/gtest.h>
 

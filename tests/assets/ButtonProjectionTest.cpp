@@ -5,8 +5,8 @@
 #include "pieces/PieceTransform.h"
 #include "pieces/PowerButton.h"
 #include "tests/support/GlWindow.h"
-#include "tools/make-assets/GlyphModels.h"
-#include "tools/make-assets/TileModel.h"
+#include "devlibs/game_models/GlyphModels.h"
+#include "devlibs/game_models/TileModel.h"
 
 #include <GL/glu.h>
 #include <gtest/gtest.h>

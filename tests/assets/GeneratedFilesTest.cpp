@@ -4,8 +4,8 @@
 // material.
 
 #include "model3ds/ModelFileReader.h"
-#include "tools/make-assets/GameModels.h"
-#include "tools/make-assets/TileModel.h"
+#include "devlibs/game_models/GameModels.h"
+#include "devlibs/game_models/TileModel.h"
 
 #include <gtest/gtest.h>
 

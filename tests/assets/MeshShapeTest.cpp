@@ -3,8 +3,8 @@
 // open (a flat plate and its grout, seen from either side, since the game
 // neither lights nor culls), and it stays lean.
 
-#include "tools/make-assets/GameModels.h"
-#include "tools/make-assets/TileModel.h"
+#include "devlibs/game_models/GameModels.h"
+#include "devlibs/game_models/TileModel.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // game's pick uses to turn a point under the mouse into a column and a row:
 // a press may land on the plate or, between plates, on the grout.
 
-#include "tools/make-assets/TileModel.h"
+#include "devlibs/game_models/TileModel.h"
 
 #include <gtest/gtest.h>
 

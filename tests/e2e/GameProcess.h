@@ -6,7 +6,7 @@
 #include <sys/types.h>
 #include <vector>
 
-#include "tools/window_pixels/WindowPixels.h"
+#include "devlibs/window_pixels/WindowPixels.h"
 
 struct _XDisplay;
 

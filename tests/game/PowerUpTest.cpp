@@ -2,7 +2,7 @@
 #include "game/GameState.h"
 #include "game/GlobalObjects.h"
 #include "tests/game/RulesFixture.h"
-#include "tools/soak/PlayActions.h"
+#include "devlibs/play_driver/PlayActions.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "tests/support/GlWindow.h"
 #include "themes/ThemeFile.h"
 #include "game/GlobalObjects.h"
-#include "tools/soak/RandomPlay.h"
+#include "devlibs/play_driver/RandomPlay.h"
 
 #include <gtest/gtest.h>
 

@@ -4,8 +4,8 @@
 #include "game/GameState.h"
 #include "game/GlobalObjects.h"
 #include "tests/support/GlWindow.h"
-#include "tools/soak/GameReset.h"
-#include "tools/soak/PlayActions.h"
+#include "devlibs/play_driver/GameReset.h"
+#include "devlibs/play_driver/PlayActions.h"
 
 namespace {
 

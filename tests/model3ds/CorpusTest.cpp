@@ -1,8 +1,8 @@
 // Model files written by other tools must read exactly as the corpus
 // manifest says.  The corpus lies beside the project and may be absent.
 
-#include "tools/model-info/ModelSummary.h"
-#include "tools/model_samples/ModelChecks.h"
+#include "devlibs/model_summary/ModelSummary.h"
+#include "devlibs/model_samples/ModelChecks.h"
 
 #include <gtest/gtest.h>
 

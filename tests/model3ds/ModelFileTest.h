@@ -4,7 +4,7 @@
 // instead of shown.
 
 #include "model3ds/ModelData.h"
-#include "tools/chunk_writer/ChunkWriter.h"
+#include "devlibs/chunk_writer/ChunkWriter.h"
 
 #include <gtest/gtest.h>
 

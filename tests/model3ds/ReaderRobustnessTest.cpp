@@ -5,9 +5,9 @@
 #include "model3ds/ModelFileReader.h"
 #include "model3ds/Notice.h"
 #include "tests/model3ds/ModelFileTest.h"
-#include "tools/model_samples/ModelChecks.h"
-#include "tools/model_samples/SampleChunks.h"
-#include "tools/model_samples/SampleModels.h"
+#include "devlibs/model_samples/ModelChecks.h"
+#include "devlibs/model_samples/SampleChunks.h"
+#include "devlibs/model_samples/SampleModels.h"
 
 #include <string>
 

@@ -3,8 +3,8 @@
 #include "model3ds/ChunkHeader.h"
 #include "model3ds/ModelFileReader.h"
 #include "tests/model3ds/ModelFileTest.h"
-#include "tools/model_samples/SampleChunks.h"
-#include "tools/model_samples/SampleModels.h"
+#include "devlibs/model_samples/SampleChunks.h"
+#include "devlibs/model_samples/SampleModels.h"
 
 #include <cmath>
 

@@ -4,7 +4,7 @@
 #include "model3ds/TextureLoader.h"
 #include "tests/model3ds/ModelFileTest.h"
 #include "tests/support/GlWindow.h"
-#include "tools/model_samples/SampleChunks.h"
+#include "devlibs/model_samples/SampleChunks.h"
 
 #include <GL/gl.h>
 #include <GL/glx.h>

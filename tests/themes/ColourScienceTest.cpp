@@ -1,6 +1,6 @@
 // The colour maths the theme rules rest on, against published figures.
 
-#include "tools/colour_science/ColourScience.h"
+#include "devlibs/color_science/ColourScience.h"
 
 #include <gtest/gtest.h>
 

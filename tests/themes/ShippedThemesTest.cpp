@@ -4,7 +4,7 @@
 // "...Safe" that stay readable without full colour vision.
 
 #include "themes/ThemeFile.h"
-#include "tools/colour_science/ThemeMeasures.h"
+#include "devlibs/color_science/ThemeMeasures.h"
 
 #include <gtest/gtest.h>
 

@@ -6,10 +6,10 @@
 
 #include "app/Frame.h"
 #include "game/GlobalObjects.h"
-#include "tools/confetti/ConfettiCount.h"
-#include "tools/scene_setup/GameWindow.h"
-#include "tools/scene_setup/SceneSetup.h"
-#include "tools/tool_usage/ToolUsage.h"
+#include "devlibs/confetti_count/ConfettiCount.h"
+#include "devlibs/scene_setup/GameWindow.h"
+#include "devlibs/scene_setup/SceneSetup.h"
+#include "devlibs/tool_usage/ToolUsage.h"
 
 #include <GL/freeglut.h>
 

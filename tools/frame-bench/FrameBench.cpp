@@ -5,9 +5,9 @@
 
 #include "app/Callbacks.h"
 #include "game/GlobalObjects.h"
-#include "tools/scene_setup/GameWindow.h"
-#include "tools/scene_setup/SceneSetup.h"
-#include "tools/tool_usage/ToolUsage.h"
+#include "devlibs/scene_setup/GameWindow.h"
+#include "devlibs/scene_setup/SceneSetup.h"
+#include "devlibs/tool_usage/ToolUsage.h"
 
 #include <GL/freeglut.h>
 

@@ -4,7 +4,7 @@
 
 #include "model3ds/ModelFileReader.h"
 #include "model3ds/Notice.h"
-#include "tools/model_samples/ModelChecks.h"
+#include "devlibs/model_samples/ModelChecks.h"
 
 #include <sys/mman.h>
 #include <unistd.h>

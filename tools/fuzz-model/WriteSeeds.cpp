@@ -1,9 +1,9 @@
 // fuzz-seeds DIR: writes the fuzzer's synthetic starting files.
 
 #include "model3ds/ChunkHeader.h"
-#include "tools/model_samples/SampleChunks.h"
-#include "tools/model_samples/SampleModels.h"
-#include "tools/tool_usage/ToolUsage.h"
+#include "devlibs/model_samples/SampleChunks.h"
+#include "devlibs/model_samples/SampleModels.h"
+#include "devlibs/tool_usage/ToolUsage.h"
 
 #include <cstdio>
 #include <string>

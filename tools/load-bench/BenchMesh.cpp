@@ -1,8 +1,8 @@
 // bench-mesh FACES FILE: writes a flat grid model of about FACES triangles
 // (objects of at most 31,000 faces each) for load-bench.
 
-#include "tools/model_samples/SampleModels.h"
-#include "tools/tool_usage/ToolUsage.h"
+#include "devlibs/model_samples/SampleModels.h"
+#include "devlibs/tool_usage/ToolUsage.h"
 
 #include <cstdio>
 #include <cstdlib>

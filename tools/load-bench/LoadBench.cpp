@@ -7,7 +7,7 @@
 
 #include "model3ds/ModelFileReader.h"
 #include "model3ds/Notice.h"
-#include "tools/tool_usage/ToolUsage.h"
+#include "devlibs/tool_usage/ToolUsage.h"
 
 #include <algorithm>
 #include <chrono>

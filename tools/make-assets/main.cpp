@@ -1,8 +1,8 @@
 // make-assets OUTDIR: writes the game's model files below OUTDIR (the game's
 // working directory is assets/, so `make-assets assets` refreshes them).
 
-#include "tools/make-assets/GameModels.h"
-#include "tools/tool_usage/ToolUsage.h"
+#include "devlibs/game_models/GameModels.h"
+#include "devlibs/tool_usage/ToolUsage.h"
 
 #include <cstdio>
 #include <filesystem>

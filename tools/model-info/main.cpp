@@ -1,8 +1,8 @@
 // model-info FILE...: what the game's model reader makes of each 3DS file.
 // Exits with 1 when a file could not be read at all.
 
-#include "tools/model-info/ModelSummary.h"
-#include "tools/tool_usage/ToolUsage.h"
+#include "devlibs/model_summary/ModelSummary.h"
+#include "devlibs/tool_usage/ToolUsage.h"
 
 #include <unistd.h>
 

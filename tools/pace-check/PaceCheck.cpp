@@ -15,7 +15,7 @@
 #include "app/SwapControl.h"
 #include "themes/ThemeFile.h"
 #include "tools/pace-check/WatchedGame.h"
-#include "tools/tool_usage/ToolUsage.h"
+#include "devlibs/tool_usage/ToolUsage.h"
 
 #include <GL/glx.h>
 #include <X11/Xlib.h>

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/window_pixels/WindowPixels.h"
+#include "devlibs/window_pixels/WindowPixels.h"
 
 struct _XDisplay;
 

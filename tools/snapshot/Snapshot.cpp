@@ -3,9 +3,9 @@
 // directory (under xvfb-run where there is no screen).
 
 #include "app/Frame.h"
-#include "tools/scene_setup/GameWindow.h"
-#include "tools/scene_setup/SceneSetup.h"
-#include "tools/tool_usage/ToolUsage.h"
+#include "devlibs/scene_setup/GameWindow.h"
+#include "devlibs/scene_setup/SceneSetup.h"
+#include "devlibs/tool_usage/ToolUsage.h"
 
 #include <GL/freeglut.h>
 #include <stb_image_resize.h>

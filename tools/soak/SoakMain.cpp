@@ -4,8 +4,8 @@
 
 #include "game/GlobalObjects.h"
 #include "themes/ThemeFile.h"
-#include "tools/soak/RandomPlay.h"
-#include "tools/tool_usage/ToolUsage.h"
+#include "devlibs/play_driver/RandomPlay.h"
+#include "devlibs/tool_usage/ToolUsage.h"
 
 #include <GL/freeglut.h>
 

@@ -5,8 +5,8 @@
 // colour-vision deficiency.  Exits with status 2 when the file does not read.
 
 #include "themes/ThemeFile.h"
-#include "tools/colour_science/ThemeMeasures.h"
-#include "tools/tool_usage/ToolUsage.h"
+#include "devlibs/color_science/ThemeMeasures.h"
+#include "devlibs/tool_usage/ToolUsage.h"
 
 #include <cstdio>
 #include <string>

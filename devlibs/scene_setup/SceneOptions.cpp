@@ -1,0 +1,117 @@
+#include "devlibs/scene_setup/SceneOptions.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <sstream>
+
+const char* const kSceneOptionsUsage =
+    "  --board start|full|fading|gameover   board state (default start)\n"
+    "  --theme N        colour theme 0..11 (default 5)\n"
+    "  --angle DEG      turntable angle in degrees (default 0)\n"
+    "  --score N        score shown, 0..9999 (default 0)\n"
+    "  --fade-frame K   fade frame 1..15 shown by fading tiles (default 8; after\n"
+    "                   game over the default is the finished fade)\n"
+    "  --seed N         seed for the tile colours (default 1)\n"
+    "  --armed LIST     armed power-ups, comma-separated: +,-3,Stop\n"
+    "  --column-colours every tile and marker opaque in one flat colour per\n"
+    "                   column, materials ignored (to see which column shows)\n";
+
+namespace {
+
+bool parseInteger(const char* text, long low, long high, long& value)
+{
+    char* end = nullptr;
+    errno = 0;
+    value = std::strtol(text, &end, 10);
+    return errno == 0 && end != text && *end == '\0' && value >= low && value <= high;
+}
+
+bool parseAngle(const char* text, double& value)
+{
+    char* end = nullptr;
+    errno = 0;
+    value = std::strtod(text, &end);
+    return errno == 0 && end != text && *end == '\0' && value > -1e6 && value < 1e6;
+}
+
+bool parseBoard(const std::string& name, BoardState& board)
+{
+    static const struct {
+        const char* name;
+        BoardState board;
+    } kBoards[] = {{"start", BoardState::Start},
+                   {"full", BoardState::Full},
+                   {"fading", BoardState::Fading},
+                   {"gameover", BoardState::GameOver}};
+    for (const auto& entry : kBoards)
+        if (name == entry.name) {
+            board = entry.board;
+            return true;
+        }
+    return false;
+}
+
+bool parseArmed(const std::string& list, bool (&armed)[3])
+{
+    static const char* const kNames[3] = {"+", "-3", "Stop"};
+    std::istringstream items(list);
+    std::string item;
+    while (std::getline(items, item, ',')) {
+        bool known = false;
+        for (int slot = 0; slot < 3; ++slot)
+            if (item == kNames[slot]) {
+                armed[slot] = true;
+                known = true;
+            }
+        if (!known)
+            return false;
+    }
+    return true;
+}
+
+// Applies one option and its value; false if either is not understood.
+bool applyOption(const std::string& name, const char* value, SceneOptions& options)
+{
+    long number = 0;
+    if (name == "--board")
+        return parseBoard(value, options.board);
+    if (name == "--angle")
+        return parseAngle(value, options.angle);
+    if (name == "--armed")
+        return parseArmed(value, options.armed);
+    if (name == "--theme" && parseInteger(value, 0, 11, number))
+        options.theme = static_cast<int>(number);
+    else if (name == "--score" && parseInteger(value, 0, 9999, number))
+        options.score = static_cast<int>(number);
+    else if (name == "--fade-frame" && parseInteger(value, 1, 15, number))
+        options.fadeFrame = static_cast<int>(number);
+    else if (name == "--seed" && parseInteger(value, 0, 0x7fffffff, number))
+        options.seed = static_cast<unsigned>(number);
+    else
+        return false;
+    return true;
+}
+
+}  // namespace
+
+bool parseSceneOptions(int count, char** args, SceneOptions& options, std::string& error)
+{
+    for (int i = 0; i < count; i += 2) {
+        const std::string name = args[i];
+        if (name == "--column-colours") {
+            options.columnColours = true;
+            i -= 1;  // a flag: no value follows
+            continue;
+        }
+        if (i + 1 >= count) {
+            error = "option " + name + " needs a value";
+            return false;
+        }
+        if (!applyOption(name, args[i + 1], options)) {
+            error = "cannot use " + name + " " + args[i + 1];
+            return false;
+        }
+    }
+    return true;
+}
