@@ -3,7 +3,7 @@
 // launcher from an unrelated folder.  The same check runs against the
 // installed Debian package when .ci/run names its launcher.
 
-#include "tests/e2e/GameProcess.h"
+#include "devlibs/game_process/GameProcess.h"
 #include "themes/ThemeFile.h"
 
 #include <gtest/gtest.h>
@@ -48,11 +48,11 @@ void expectShowsTheTower(const GameProcess& game, const std::string& themeFile)
     ASSERT_TRUE(loadThemes(themes, themeFile.c_str()));
     const Theme& theme = themes[kStartTheme];
     const Screenshot shot = game.screenshot();
-    ASSERT_EQ(shot.width, 800);
+    ASSERT_EQ(shot.area.width, 800);
     EXPECT_TRUE(near(shot.at(5, 5), theme.backgroundColor, 1));
     int tilePixels = 0;
-    for (int y = 0; y < shot.height; ++y)
-        for (int x = 0; x < shot.width / 2 + 200; ++x)
+    for (int y = 0; y < shot.area.height; ++y)
+        for (int x = 0; x < shot.area.width / 2 + 200; ++x)
             for (const PackedColor& color : theme.tileColors)
                 tilePixels += near(shot.at(x, y), color, 8);
     EXPECT_GT(tilePixels, 5000);

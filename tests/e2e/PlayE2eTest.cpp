@@ -1,7 +1,7 @@
 // Playing the real game with the mouse: pops, drags, theme steps, power-ups
 // and the end of a game.
 
-#include "tests/e2e/GameProcess.h"
+#include "devlibs/game_process/GameProcess.h"
 #include "themes/ThemeFile.h"
 
 #include <gtest/gtest.h>
@@ -74,7 +74,7 @@ bool waitFor(const GameProcess& game, double seconds, const std::function<bool(c
 // the camera: the first run of non-background pixels up the tower's middle.
 int lowestTileY(const Screenshot& shot, PackedColor background)
 {
-    int y = shot.height - 1;
+    int y = shot.area.height - 1;
     while (y > 0 && near(shot.at(kTowerMiddleX, y), background))
         --y;
     const int bottom = y;

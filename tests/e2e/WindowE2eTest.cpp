@@ -1,6 +1,6 @@
 // The game as a player meets it: the real binary, its window and its mouse.
 
-#include "tests/e2e/GameProcess.h"
+#include "devlibs/game_process/GameProcess.h"
 #include "themes/ThemeFile.h"
 
 #include <gtest/gtest.h>

@@ -5,13 +5,13 @@
 
 #include "app/Callbacks.h"
 #include "game/GlobalObjects.h"
+#include "devlibs/median/Median.h"
 #include "devlibs/scene_setup/GameWindow.h"
 #include "devlibs/scene_setup/SceneSetup.h"
 #include "devlibs/tool_usage/ToolUsage.h"
 
 #include <GL/freeglut.h>
 
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -41,13 +41,6 @@ std::vector<double> timeFrames(int count, Frame frame)
         times.push_back(spent.count());
     }
     return times;
-}
-
-double median(std::vector<double> values)
-{
-    const std::size_t middle = values.size() / 2;
-    std::nth_element(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(middle), values.end());
-    return values[middle];
 }
 
 void emptyFrame()

@@ -7,9 +7,9 @@
 
 #include "model3ds/ModelFileReader.h"
 #include "model3ds/Notice.h"
+#include "devlibs/median/Median.h"
 #include "devlibs/tool_usage/ToolUsage.h"
 
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -31,13 +31,6 @@ double loadMilliseconds(const char* path, std::vector<tModelData>& kept)
     if (!loaded)
         std::exit(1);
     return std::chrono::duration<double, std::milli>(end - start).count();
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const std::size_t middle = values.size() / 2;
-    return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
 }  // namespace

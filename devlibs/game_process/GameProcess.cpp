@@ -1,4 +1,4 @@
-#include "tests/e2e/GameProcess.h"
+#include "devlibs/game_process/GameProcess.h"
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -7,6 +7,8 @@
 #include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
+#include <fstream>
+#include <sstream>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -56,13 +58,13 @@ int Screenshot::changedPixels(const Screenshot& other, int x0, int y0, int x1, i
     return changed;
 }
 
-GameProcess::GameProcess(const std::string& workingDirectory)
-    : GameProcess(workingDirectory, {HEXTOWER_BINARY}, HEXTOWER_BINARY)
+GameProcess::GameProcess(const std::string& workingDirectory, const char* frameRate)
+    : GameProcess(workingDirectory, {HEXTOWER_BINARY}, HEXTOWER_BINARY, frameRate)
 {
 }
 
 GameProcess::GameProcess(const std::string& workingDirectory, const std::vector<std::string>& command,
-                         const std::string& windowTitle)
+                         const std::string& windowTitle, const char* frameRate)
 {
     std::vector<char*> arguments;
     for (const std::string& argument : command)
@@ -77,9 +79,10 @@ GameProcess::GameProcess(const std::string& workingDirectory, const std::vector<
         // The sanitizer build's leak check would count what Mesa keeps for
         // the life of the process; the unit tests cover our own memory.
         setenv("ASAN_OPTIONS", "detect_leaks=0", 1);
-        // The tests wait for whole turns; frames as fast as the machine draws
-        // them keep that short.
-        setenv("HEXTOWER_FPS", "0", 1);
+        if (frameRate != nullptr)
+            setenv("HEXTOWER_FPS", frameRate, 1);
+        else
+            unsetenv("HEXTOWER_FPS");
         execvp(arguments[0], arguments.data());
         _exit(127);
     }
@@ -141,14 +144,35 @@ bool GameProcess::geometry(int& x, int& y, int& width, int& height) const
 
 Screenshot GameProcess::screenshot() const
 {
-    Screenshot shot;
-    int x = 0, y = 0;
-    if (!geometry(x, y, shot.width, shot.height))
-        return shot;
-    shot.pixels = readWindowPixels(display_, window_, 0, 0, shot.width, shot.height);
-    if (shot.pixels.empty())
+    Area whole;
+    if (!geometry(whole.x, whole.y, whole.width, whole.height))
         return Screenshot{};
-    return shot;
+    whole.x = whole.y = 0;
+    return grab(whole);
+}
+
+Screenshot GameProcess::grab(Area area) const
+{
+    Screenshot shot{area, readWindowPixels(display_, window_, area.x, area.y, area.width, area.height)};
+    return shot.pixels.empty() ? Screenshot{} : shot;
+}
+
+double GameProcess::processorSeconds() const
+{
+    std::ifstream file("/proc/" + std::to_string(pid_) + "/stat");
+    std::string stat((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    const std::size_t nameEnd = stat.rfind(')');
+    if (nameEnd == std::string::npos)
+        return 0;  // the process has gone
+    // Fields after the parenthesised command name: state is the 3rd field,
+    // user time the 14th and system time the 15th, in clock ticks.
+    std::istringstream fields(stat.substr(nameEnd + 1));
+    std::string field;
+    for (int number = 3; number < 14; ++number)
+        fields >> field;
+    unsigned long user = 0, system = 0;
+    fields >> user >> system;
+    return static_cast<double>(user + system) / static_cast<double>(sysconf(_SC_CLK_TCK));
 }
 
 void GameProcess::xdotool(const std::string& arguments) const

@@ -1,6 +1,8 @@
 #pragma once
-// The game binary running in its own process on the test's X display, with a
-// handle on its window for screenshots and mouse input.
+// The real game binary running in its own process on the X display, with a
+// handle on its window: pictures of all or part of it, mouse input through
+// xdotool and the processor time the process has used.  The end-to-end tests
+// and pace-check both watch the game through it.
 
 #include <string>
 #include <sys/types.h>
@@ -10,26 +12,39 @@
 
 struct _XDisplay;
 
-// A screenshot of the game window; x and y from its top-left corner.
+// A rectangle of the window, from its top-left corner.
+struct Area {
+    int x = 0, y = 0, width = 0, height = 0;
+};
+
+// What a rectangle of the window showed; at() takes window coordinates.
 struct Screenshot {
-    int width = 0;
-    int height = 0;
+    Area area;
     std::vector<Rgb> pixels;
 
-    Rgb at(int x, int y) const { return pixels[static_cast<std::size_t>(y * width + x)]; }
+    Rgb at(int x, int y) const
+    {
+        return pixels[static_cast<std::size_t>((y - area.y) * area.width + x - area.x)];
+    }
     // How many pixels of the rectangle differ from another screenshot.
     int changedPixels(const Screenshot& other, int x0, int y0, int x1, int y1) const;
 };
+
+// HEXTOWER_FPS for the game: "0" draws as fast as the machine can, which
+// keeps tests that wait for whole turns short; nullptr leaves it unset, so
+// the game paces its frames as a player gets them.
+constexpr const char* kUnpacedFrames = "0";
+constexpr const char* kDefaultPacing = nullptr;
 
 class GameProcess {
 public:
     // Starts the game with `workingDirectory` as its working directory and
     // waits for its window to show.
-    explicit GameProcess(const std::string& workingDirectory);
+    explicit GameProcess(const std::string& workingDirectory, const char* frameRate = kUnpacedFrames);
     // Runs `command` (a program found on the PATH or a path, then its
     // arguments) instead, and waits for a window with the given title.
     GameProcess(const std::string& workingDirectory, const std::vector<std::string>& command,
-                const std::string& windowTitle);
+                const std::string& windowTitle, const char* frameRate = kUnpacedFrames);
     ~GameProcess();
     GameProcess(const GameProcess&) = delete;
     GameProcess& operator=(const GameProcess&) = delete;
@@ -41,13 +56,19 @@ public:
     // The window's position on the screen and its size.
     bool geometry(int& x, int& y, int& width, int& height) const;
 
+    // The whole window, or one rectangle of it (quicker to read); empty when
+    // the window cannot be read.
     Screenshot screenshot() const;
+    Screenshot grab(Area area) const;
 
     // Mouse input at window coordinates, through xdotool.
     void click(int x, int y, int button = 1) const;
     void press(int x, int y, int button = 1) const;
     void moveTo(int x, int y) const;
     void release(int button = 1) const;
+
+    // Seconds of processor time the game has used so far, all its threads.
+    double processorSeconds() const;
 
     // Waits for the process to end; returns its exit status, or -1 when it
     // has not ended within the time or ended by a signal.
