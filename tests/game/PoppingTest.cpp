@@ -129,6 +129,45 @@ TEST_F(Popping, FallBetweenTwoEqualNeighboursCascadesTheWholeGroup)
     EXPECT_EQ(restProblems(), "");
 }
 
+// A tile that falls into slot 1 of column 0, with the tiles at slot 1 of
+// columns 1 to 5 round the ring as given: whether it completes a line of
+// three.  The ring closes, so column 5 is next to column 0.
+struct RingLineCase {
+    const char* name;
+    const char* slotOneOfColumnsOneToFive;
+    bool line;
+};
+
+void PrintTo(const RingLineCase& ringCase, std::ostream* out)
+{
+    *out << "slot 1 of columns 1 to 5: " << ringCase.slotOneOfColumnsOneToFive;
+}
+
+class RingLines : public RulesTest, public testing::WithParamInterface<RingLineCase> {};
+
+TEST_P(RingLines, FallenTileCompletesALineOnlyWithTwoEqualNeighboursInARow)
+{
+    setColumn(0, "GRB");
+    for (int c = 1; c < kColumns; ++c)
+        setColumn(c, std::string("G") + GetParam().slotOneOfColumnsOneToFive[c - 1]);
+    pickCell(0, 1);
+    tick();
+    popAndFall();
+    frames(10);
+    tick();
+    EXPECT_EQ(gamePhase, GetParam().line ? kPhasePop : kPhaseRise);
+    EXPECT_EQ(tiles[0][1].selected, GetParam().line);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Popping, RingLines,
+    testing::Values(RingLineCase{"FallenTileFirst", "BBYPC", true},
+                    RingLineCase{"FallenTileLast", "CPYBB", true},
+                    RingLineCase{"FallenTileInTheMiddle", "BYPCB", true},
+                    RingLineCase{"OneEqualNeighbourOnly", "BYPCY", false},
+                    RingLineCase{"EqualTilesBeyondUnequalOnes", "YBPBY", false}),
+    [](const testing::TestParamInfo<RingLineCase>& info) { return std::string(info.param.name); });
+
 TEST_F(Popping, VerticalLineOfThreeCascades)
 {
     setColumn(0, "BBRB");
