@@ -212,6 +212,29 @@ TEST_F(Picking, RowsAndColumnsFollowTheHitPoint)
     }
 }
 
+TEST_F(Picking, ColumnChangesOnEitherSideOfEachFaceBoundary)
+{
+    // A hit's column comes from the ratio x / z: on the camera side (z > 0)
+    // the faces meet at +-0.57, behind at +0.59 and -0.58.
+    struct Case {
+        double z, ratio;
+        int column;
+    };
+    const Case cases[] = {
+        {2, 0.565, 0},   {2, 0.575, 1},   {2, -0.565, 0},  {2, -0.575, 5},
+        {-2, 0.585, 3},  {-2, 0.595, 4},  {-2, -0.575, 3}, {-2, -0.585, 2},
+    };
+    for (const Case& hit : cases) {
+        clearSelection();
+        gameController.hitX = hit.ratio * hit.z;
+        gameController.hitY = 50;  // row 1, below every column's top
+        gameController.hitZ = hit.z;
+        gameController.selectPickedTile();
+        EXPECT_TRUE(tiles[hit.column][1].selected) << "z " << hit.z << ", x / z " << hit.ratio;
+        EXPECT_EQ(selectedCount(), 1);
+    }
+}
+
 TEST_F(Picking, DragTurnsFromTheLastLeftPressOrMotion)
 {
     showFrame();
