@@ -3,6 +3,7 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
@@ -37,6 +38,12 @@ Window findWindowTitled(Display* display, Window parent, const char* title)
     if (children != nullptr)
         XFree(children);
     return found;
+}
+
+bool showsOneColor(const Screenshot& shot)
+{
+    return std::all_of(shot.pixels.begin(), shot.pixels.end(),
+                       [&](const Rgb& pixel) { return pixel == shot.pixels.front(); });
 }
 
 }  // namespace
@@ -93,8 +100,11 @@ GameProcess::GameProcess(const std::string& workingDirectory, const std::vector<
         pause(50);
         window_ = findWindowTitled(display_, DefaultRootWindow(display_), windowTitle.c_str());
     }
-    // Let the first frames draw.
+    // Let the first frames draw.  A busy machine can take longer: until
+    // then the window shows one flat colour.
     pause(500);
+    for (int attempt = 0; attempt < 100 && window_ != 0 && showsOneColor(screenshot()); ++attempt)
+        pause(50);
 }
 
 GameProcess::~GameProcess()
