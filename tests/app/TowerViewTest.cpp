@@ -28,7 +28,7 @@ TEST(TowerView, FullTowerShowsAlmostNothingOfTheColumnsTurnedAway)
 
     SceneOptions options;
     options.board = BoardState::Full;
-    options.columnColours = true;
+    options.columnColors = true;
     setUpBoard(options);
     drawScene();
     for (double angle : {0.0, 15.0, 30.0, 45.0}) {

@@ -31,7 +31,7 @@ bool cornerShows(const Screenshot& shot, PackedColor color)
            std::abs(corner.b - color.b) <= 1;
 }
 
-TEST(GameWindow, OpensAt800By800TitledWithTheProgramPathInThemeFiveColours)
+TEST(GameWindow, OpensAt800By800TitledWithTheProgramPathInThemeFiveColors)
 {
     GameProcess game(assetDirectory());
     ASSERT_TRUE(game.hasWindow());

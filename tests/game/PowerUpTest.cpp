@@ -188,7 +188,7 @@ TEST_F(PowerUps, MinusThreeJustBeforeTheRiseKeepsTheTopFree)
     EXPECT_EQ(restProblems(), "");
 }
 
-TEST_F(PowerUps, ColourSweepTakesEveryTileOfThePickedColour)
+TEST_F(PowerUps, ColorSweepTakesEveryTileOfThePickedColor)
 {
     setColumn(0, "RGR");
     setColumn(1, "BR");
@@ -205,7 +205,7 @@ TEST_F(PowerUps, ColourSweepTakesEveryTileOfThePickedColour)
     EXPECT_EQ(columnText(3).substr(1), "YY");
 }
 
-TEST_F(PowerUps, ColourSweepIsSpentOnAnEmptyCell)
+TEST_F(PowerUps, ColorSweepIsSpentOnAnEmptyCell)
 {
     setColumn(0, "RGR");
     apply(kSlotColorSweep);

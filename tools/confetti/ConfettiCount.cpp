@@ -68,7 +68,7 @@ bool turnedAway(int column, Vec3 eye, double apothem)
 int columnOfPixel(const unsigned char* rgb)
 {
     for (int c = 0; c < kColumns; ++c)
-        if (rgb[0] == kColumnColours[c].r && rgb[1] == kColumnColours[c].g && rgb[2] == kColumnColours[c].b)
+        if (rgb[0] == kColumnColors[c].r && rgb[1] == kColumnColors[c].g && rgb[2] == kColumnColors[c].b)
             return c;
     return -1;
 }

@@ -46,7 +46,7 @@ void paintWithTheme(int theme, unsigned seed)
     numberDisplay.color = themes[theme].numberColor;
 }
 
-void makeFadingGroupOneColour()
+void makeFadingGroupOneColor()
 {
     const Theme& theme = themes[themeIndex];
     for (const GridPos& cell : kFadingGroup) {
@@ -77,7 +77,7 @@ void paintByColumn()
 {
     for (int c = 0; c < kColumns; ++c)
         for (Tile& tile : tiles[c]) {
-            tile.color = kColumnColours[c];
+            tile.color = kColumnColors[c];
             tile.model.materials.clear();
             tile.model.materialCount = 0;
         }
@@ -89,7 +89,7 @@ void paintByColumn()
 
 }  // namespace
 
-const PackedColor kColumnColours[kColumns] = {
+const PackedColor kColumnColors[kColumns] = {
     {255, 0, 0, 255}, {0, 255, 0, 255}, {0, 0, 255, 255}, {255, 255, 0, 255}, {255, 0, 255, 255}, {0, 255, 255, 255},
 };
 
@@ -101,8 +101,8 @@ void setUpBoard(const SceneOptions& options)
         fillColumns(kFullColumn);
     paintWithTheme(options.theme, options.seed);
     if (options.board == BoardState::Fading)
-        makeFadingGroupOneColour();
-    if (options.columnColours)
+        makeFadingGroupOneColor();
+    if (options.columnColors)
         paintByColumn();
     numberDisplay.setValue(options.score);
     gameController.awardMark = options.score / 100 * 100;
