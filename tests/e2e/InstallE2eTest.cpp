@@ -3,6 +3,7 @@
 // launcher from an unrelated folder.  The same check runs against the
 // installed Debian package when .ci/run names its launcher.
 
+#include "game/GameState.h"
 #include "tests/e2e/GameProcess.h"
 #include "themes/ThemeFile.h"
 
@@ -21,7 +22,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int kStartTheme = 5;
 constexpr int kIconSizes[] = {48, 64, 128, 256};
 
 std::string shellQuoted(const std::string& text)

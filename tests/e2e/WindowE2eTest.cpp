@@ -1,5 +1,6 @@
 // The game as a player meets it: the real binary, its window and its mouse.
 
+#include "game/GameState.h"
 #include "tests/e2e/GameProcess.h"
 #include "themes/ThemeFile.h"
 
@@ -8,8 +9,6 @@
 #include <unistd.h>
 
 namespace {
-
-constexpr int kStartTheme = 5;
 
 std::string assetDirectory()
 {

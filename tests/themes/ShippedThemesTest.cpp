@@ -3,6 +3,7 @@
 // buttons and score that stand out (WCAG contrast ratios), and themes named
 // "...Safe" that stay readable without full colour vision.
 
+#include "game/GameState.h"
 #include "themes/ThemeFile.h"
 #include "tools/colour_science/ThemeMeasures.h"
 
@@ -11,8 +12,6 @@
 #include <string>
 
 namespace {
-
-constexpr int kStartTheme = 5;
 
 // Tiles numbered 1 to 6 in file order, as theme-report numbers them.
 std::string describe(WeakestPair pair)

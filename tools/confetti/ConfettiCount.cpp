@@ -1,6 +1,7 @@
 #include "tools/confetti/ConfettiCount.h"
 
 #include "app/Frame.h"
+#include "app/Turntable.h"
 #include "game/GlobalObjects.h"
 #include "tools/scene_setup/GameWindow.h"
 #include "tools/scene_setup/SceneSetup.h"
@@ -80,10 +81,10 @@ ConfettiCount countConfetti(double angle)
     turntable.setAngle(angle);
     drawScene();
     glFinish();
-    std::vector<unsigned char> pixels(kGameWindowSize * kGameWindowSize * 3);
+    std::vector<unsigned char> pixels(kRulesWindowSize * kRulesWindowSize * 3);
     glReadBuffer(GL_BACK);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, kGameWindowSize, kGameWindowSize, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+    glReadPixels(0, 0, kRulesWindowSize, kRulesWindowSize, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
 
     ConfettiCount count;
     for (std::size_t i = 0; i < pixels.size(); i += 3) {

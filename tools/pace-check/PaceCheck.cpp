@@ -12,7 +12,9 @@
 // pacing that is 233 ms and 833 ms, and an idle game should use under 25% of
 // a core.
 
+#include "app/RulesWindow.h"
 #include "app/SwapControl.h"
+#include "game/GameState.h"
 #include "themes/ThemeFile.h"
 #include "tools/pace-check/WatchedGame.h"
 #include "tools/tool_usage/ToolUsage.h"
@@ -34,9 +36,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 constexpr int kDefaultRuns = 5;
-constexpr int kStartTheme = 5;
 constexpr int kTowerMiddleX = 400;  // the front column's middle at the start
-constexpr int kWindowSize = 800;
 constexpr double kIdleSeconds = 10;
 constexpr double kTurnSeconds = 8;    // a turn that takes longer failed
 constexpr int kQuietSamples = 20;     // at least this many unchanged samples end a fade
@@ -133,7 +133,7 @@ struct Sample {
 TurnTiming timeOneTurn(const WatchedGame& game)
 {
     TurnTiming timing;
-    const Grab window = game.grab(Area{0, 0, kWindowSize, kWindowSize});
+    const Grab window = game.grab(Area{0, 0, kRulesWindowSize, kRulesWindowSize});
     if (window.pixels.empty())
         return TurnTiming{"no picture of the window"};
     const PackedColor background = themes[kStartTheme].backgroundColor;

@@ -1,6 +1,8 @@
 #include "tools/scene_setup/SceneSetup.h"
 
 #include "app/Callbacks.h"
+#include "app/Turntable.h"
+#include "game/AnimationLengths.h"
 #include "game/GameState.h"
 #include "game/GlobalObjects.h"
 
@@ -8,8 +10,6 @@
 
 namespace {
 
-constexpr int kFullColumn = 19;
-constexpr int kFadeArgument = 30;  // the rules' fade: 15 frames
 constexpr int kDefaultFadeFrame = 8;
 // The group that fades on the fading board: three touching tiles at the front.
 constexpr GridPos kFadingGroup[] = {{0, 1}, {0, 2}, {1, 1}};
@@ -98,7 +98,7 @@ void setUpBoard(const SceneOptions& options)
     startUp();
     const bool full = options.board == BoardState::Full || options.board == BoardState::GameOver;
     if (full)
-        fillColumns(kFullColumn);
+        fillColumns(kTilesBelowMarker);
     paintWithTheme(options.theme, options.seed);
     if (options.board == BoardState::Fading)
         makeFadingGroupOneColor();
