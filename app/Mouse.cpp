@@ -4,6 +4,8 @@
 
 #include "app/Callbacks.h"
 
+#include "app/RulesWindow.h"
+#include "app/Turntable.h"
 #include "game/GameState.h"
 #include "game/GlobalObjects.h"
 
@@ -13,7 +15,7 @@
 
 namespace {
 
-constexpr int kThemeSplitX = 400;  // pixel column of the initial window's middle
+constexpr int kThemeSplitX = kRulesWindowSize / 2;  // the rules' window's middle column
 
 // Window x of the last left press or motion event: where a drag step starts.
 float lastMouseX = 0;

@@ -10,3 +10,6 @@ struct Turntable {
     // Keeps the fraction and the sign: 725.5 gives 5.5, -370.25 gives -10.25.
     void setAngle(double x);
 };
+
+// The board's one turntable, defined with the other global objects.
+extern Turntable turntable;

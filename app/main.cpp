@@ -3,6 +3,7 @@
 
 #include "app/Callbacks.h"
 #include "app/FramePacing.h"
+#include "app/RulesWindow.h"
 #include "app/WindowClass.h"
 #include "game/Clock.h"
 
@@ -12,7 +13,7 @@ int main(int argc, char** argv)
 {
     glutInit(&argc, argv);
     glutInitDisplayMode(GLUT_DOUBLE | GLUT_RGB | GLUT_DEPTH);
-    glutInitWindowSize(800, 800);
+    glutInitWindowSize(kRulesWindowSize, kRulesWindowSize);
     glutInitWindowPosition(100, 100);
     glutCreateWindow(argv[0]);
     setWindowClass("hextower");

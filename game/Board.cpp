@@ -10,18 +10,14 @@ int gamePhase = kPhaseIdle;
 bool gameOver = false;
 int themeIndex = 0;
 
-int tileCount[kColumns] = {4, 4, 4, 4, 4, 4};
-int pendingCount[kColumns] = {4, 4, 4, 4, 4, 4};
+int tileCount[kColumns] = {kStartTiles, kStartTiles, kStartTiles, kStartTiles, kStartTiles, kStartTiles};
+int pendingCount[kColumns] = {kStartTiles, kStartTiles, kStartTiles, kStartTiles, kStartTiles, kStartTiles};
 int removedCount[kColumns] = {0, 0, 0, 0, 0, 0};
 int lowestRemoved[kColumns] = {kNoneRemoved, kNoneRemoved, kNoneRemoved,
                                kNoneRemoved, kNoneRemoved, kNoneRemoved};
 
 const int columnStep[5] = {0, 1, 0, -1, 0};
 const int slotStep[5] = {0, 0, 1, 0, -1};
-
-namespace {
-constexpr int kStartTheme = 5;
-}
 
 bool boardIsEmpty()
 {

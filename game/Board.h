@@ -6,9 +6,15 @@
 #include "game/Tile.h"
 
 constexpr int kColumns = 6;
-constexpr int kSlots = 20;
+constexpr int kSlots = 20;                      // the cells of a column, its marker's included
 constexpr int kMarkerSlot = kSlots - 1;
-constexpr int kNoneRemoved = 30;  // lowestRemoved of a column that loses nothing
+constexpr int kTilesBelowMarker = kMarkerSlot;  // the most tiles a column holds while the game runs
+constexpr int kTilesThatEndGame = kSlots;       // a column that reaches this many ends the game
+constexpr int kStartTiles = 4;                  // tiles per column when a game starts
+
+// lowestRemoved of a column that loses nothing.  The rules' own value: any
+// number above the top slot would do, and tests compare against it.
+constexpr int kNoneRemoved = 30;
 
 extern Tile tiles[kColumns][kSlots];
 extern int tileCount[kColumns];      // tiles in play per column
@@ -26,8 +32,8 @@ bool boardIsEmpty();
 // The colour of column c's marker.
 PackedColor markerColor(int column);
 
-// Seeds the random generator from the clock, makes theme 5 current and gives
-// every column four random tiles and its marker.
+// Seeds the random generator from the clock, makes the start theme current
+// and gives every column its start tiles and its marker.
 void fillBoard();
 
 // Gives a tile a random colour of the current theme.

@@ -45,7 +45,7 @@ void GameController::startFalls()
             if (removedBelow <= 0)
                 continue;
             const GridPos from = tile.getPosition();
-            tile.startSlide(GridPos{c, from.slot - removedBelow}, kFallFrames);
+            tile.startSlide(GridPos{c, from.slot - removedBelow}, kFallArgument);
             anythingFalls = true;
         }
     }

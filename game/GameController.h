@@ -5,14 +5,16 @@
 // The game object: it receives the picks of the mouse, holds the power-up
 // state, and the clock runs the rule steps on it.
 
-// What the last pick hit.
+// What the last pick hit.  The numbers are the rules' own values, kept as
+// they are written there; only their names carry meaning.
 enum HitCode {
     kHitNothing = 6,
     kHitTile = 9,
     kHitButton = 10,
 };
 
-// What checkAward returns when the score has earned nothing new.
+// What checkAward returns when the score has earned nothing new: the rules'
+// value, one past the three awards 0..2 (award k arms button slot 2 - k).
 constexpr int kNoAward = 3;
 
 struct GameController {

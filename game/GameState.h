@@ -15,3 +15,5 @@ enum GamePhase {
 extern int gamePhase;    // a GamePhase value
 extern bool gameOver;    // a column reached the top; never cleared
 extern int themeIndex;   // the current theme, 0..11
+
+constexpr int kStartTheme = 5;  // the theme every game starts in

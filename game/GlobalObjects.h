@@ -1,15 +1,14 @@
 #pragma once
-// The game's objects that have constructors.  All of them are defined in
-// GlobalObjects.cpp, whose order is their order of construction.
+// The game's objects that have constructors: the tiles (declared in
+// game/Board.h) and those below; the turntable is the window's (app/Turntable.h).  All of them are defined together in
+// app/GlobalObjects.cpp, whose order is their order of construction.
 
-#include "app/Turntable.h"
 #include "game/Board.h"
 #include "game/GameController.h"
 #include "pieces/NumberDisplay.h"
 #include "pieces/PowerButton.h"
 #include "themes/Theme.h"
 
-extern Turntable turntable;
 extern PowerButton powerButtons[kPowerButtonCount];  // "+", "-3", "Stop"
 extern Theme themes[kThemeCount];
 extern NumberDisplay numberDisplay;

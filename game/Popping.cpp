@@ -41,7 +41,7 @@ void startRemovalFades()
             Tile& tile = tiles[c][s];
             if (tile.marked != 1)
                 continue;
-            tile.startFade(kFadeFrames);
+            tile.startFade(kFadeArgument);
             addToScore(kPointsPerPoppedTile);
             if (removedCount[c] == 0)
                 lowestRemoved[c] = s;

@@ -18,7 +18,7 @@ void clearBottomRows()
         const int cleared = tileCount[c] > kClearedRows ? kClearedRows : tileCount[c];
         for (int s = 0; s < cleared; ++s) {
             tiles[c][s].marked = 1;
-            tiles[c][s].startFade(kFadeFrames);
+            tiles[c][s].startFade(kFadeArgument);
             addToScore(kPointsPerClearedTile);
         }
         lowestRemoved[c] = 0;

@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr int kFullColumn = kSlots;
-
 template <typename Action>
 void forEachTileInPlay(Action action)
 {
@@ -34,7 +32,7 @@ void GameController::startRise()
         bottomClearPending = false;
         return;
     }
-    forEachTileInPlay([](Tile& tile) { tile.riseOneSlot(kRiseFrames); });
+    forEachTileInPlay([](Tile& tile) { tile.riseOneSlot(kRiseArgument); });
     for (int c = 0; c < kColumns; ++c)
         pendingCount[c] = tileCount[c] + 1;
     // The lift's end is what adds the new row; an empty board has no lift.
@@ -66,13 +64,13 @@ void GameController::finishRise()
     gamePhase = kPhaseWait;
     gameOver = anyColumnFull();
     if (gameOver)
-        forEachTileInPlay([](Tile& tile) { tile.startFade(kFadeFrames); });
+        forEachTileInPlay([](Tile& tile) { tile.startFade(kFadeArgument); });
 }
 
 bool GameController::anyColumnFull() const
 {
     for (int c = 0; c < kColumns; ++c)
-        if (tileCount[c] == kFullColumn)
+        if (tileCount[c] == kTilesThatEndGame)
             return true;
     return false;
 }

@@ -1,5 +1,6 @@
 #include "game/Tile.h"
 
+#include "game/AnimationLengths.h"
 #include "game/GameState.h"
 #include "model3ds/ModelFileReader.h"
 #include "pieces/ModelDrawing.h"
@@ -54,7 +55,7 @@ void Tile::resetToBlank()
 void Tile::startFade(int frames)
 {
     fading = true;
-    fadeLength = static_cast<double>(frames / 2);
+    fadeLength = static_cast<double>(animationFrames(frames));
     fadePerFrame = 255.0 / fadeLength;
     fadeElapsed = 0;
 }
@@ -62,7 +63,7 @@ void Tile::startFade(int frames)
 void Tile::startSlide(GridPos target, int frames)
 {
     sliding = true;
-    slideLength = static_cast<double>(frames / 2);
+    slideLength = static_cast<double>(animationFrames(frames));
     slidePerFrame = static_cast<double>((slot - target.slot) * 3) / slideLength;
     slideElapsed = 0;
 }

@@ -47,10 +47,10 @@ struct Tile {
     // Makes the cell a blank one: opaque white at (0, 0), no rule flags.
     void resetToBlank();
 
-    // A fade-out over frames / 2 drawn frames.
+    // A fade-out over animationFrames(frames) drawn frames.
     void startFade(int frames);
     // A slide from the current slot's height to the target slot's, over
-    // frames / 2 drawn frames.  The slot itself is moved by the rules later.
+    // animationFrames(frames) drawn frames.  The slot itself is moved by the rules later.
     void startSlide(GridPos target, int frames);
     // A slide one slot up.
     void riseOneSlot(int frames);

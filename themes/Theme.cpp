@@ -1,7 +1,5 @@
 #include "themes/Theme.h"
 
-#include <GL/gl.h>
-
 #include <cstdlib>
 
 void Theme::addTileColor(PackedColor color)
@@ -19,11 +17,4 @@ int Theme::randomColorIndex() const
     if (tileColorCount <= 0)
         return 0;
     return std::rand() % tileColorCount;
-}
-
-void Theme::applyClearColor() const
-{
-    glClearColor(static_cast<float>(backgroundColor.r / 255.0),
-                 static_cast<float>(backgroundColor.g / 255.0),
-                 static_cast<float>(backgroundColor.b / 255.0), 1.0f);
 }

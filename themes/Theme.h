@@ -23,6 +23,7 @@ struct Theme {
     // A random index into tileColors, for a new tile.
     int randomColorIndex() const;
 
-    // Makes the background the colour the next glClear uses.
+    // Makes the background the colour the next glClear uses.  Defined in
+    // app/, beside the frame, so that reading themes needs no OpenGL.
     void applyClearColor() const;
 };

@@ -40,12 +40,12 @@ std::string describeToken(int token)
 {
     static const char* const kComponents[] = {"red", "green", "blue"};
     const int integer = token - 2;
-    const int colour = integer / 3;
+    const int color = integer / 3;
     const char* component = kComponents[integer % 3];
-    if (colour < kTileColorsPerTheme)
-        return "tile colour " + std::to_string(colour + 1) + " " + component;
+    if (color < kTileColorsPerTheme)
+        return "tile colour " + std::to_string(color + 1) + " " + component;
     static const char* const kOthers[] = {"background", "idle button", "armed button"};
-    return std::string(kOthers[colour - kTileColorsPerTheme]) + " " + component;
+    return std::string(kOthers[color - kTileColorsPerTheme]) + " " + component;
 }
 
 // Reads the themes one token at a time and remembers where the first

@@ -34,7 +34,7 @@ WeakestPair weakestTileAgainstBackground(const Theme& theme, Vision vision)
     return weakestAmong(theme, vision, true);
 }
 
-bool namedColourBlindSafe(const std::string& name)
+bool namedColorBlindSafe(const std::string& name)
 {
     const std::string suffix = "Safe";
     return name.size() > suffix.size() && name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0;

@@ -18,4 +18,4 @@ WeakestPair weakestTilePair(const Theme& theme, Vision vision);
 WeakestPair weakestTileAgainstBackground(const Theme& theme, Vision vision);
 
 // Themes promise colour-blind safety by name: "Safe" ends the name.
-bool namedColourBlindSafe(const std::string& name);
+bool namedColorBlindSafe(const std::string& name);

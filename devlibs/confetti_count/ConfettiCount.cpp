@@ -1,6 +1,7 @@
 #include "devlibs/confetti_count/ConfettiCount.h"
 
 #include "app/Frame.h"
+#include "app/Turntable.h"
 #include "game/GlobalObjects.h"
 #include "devlibs/scene_setup/GameWindow.h"
 #include "devlibs/scene_setup/SceneSetup.h"
@@ -68,7 +69,7 @@ bool turnedAway(int column, Vec3 eye, double apothem)
 int columnOfPixel(const unsigned char* rgb)
 {
     for (int c = 0; c < kColumns; ++c)
-        if (rgb[0] == kColumnColours[c].r && rgb[1] == kColumnColours[c].g && rgb[2] == kColumnColours[c].b)
+        if (rgb[0] == kColumnColors[c].r && rgb[1] == kColumnColors[c].g && rgb[2] == kColumnColors[c].b)
             return c;
     return -1;
 }
@@ -80,10 +81,10 @@ ConfettiCount countConfetti(double angle)
     turntable.setAngle(angle);
     drawScene();
     glFinish();
-    std::vector<unsigned char> pixels(kGameWindowSize * kGameWindowSize * 3);
+    std::vector<unsigned char> pixels(kRulesWindowSize * kRulesWindowSize * 3);
     glReadBuffer(GL_BACK);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, kGameWindowSize, kGameWindowSize, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+    glReadPixels(0, 0, kRulesWindowSize, kRulesWindowSize, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
 
     ConfettiCount count;
     for (std::size_t i = 0; i < pixels.size(); i += 3) {

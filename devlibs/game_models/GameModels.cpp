@@ -7,7 +7,7 @@
 std::vector<GameModel> gameModels()
 {
     std::vector<GameModel> models;
-    models.push_back({"Data/3DS/tile.3DS", "tile", makeTileMesh(), {"grout", kGroutColour, makeGroutMesh()}});
+    models.push_back({"Data/3DS/tile.3DS", "tile", makeTileMesh(), {"grout", kGroutColor, makeGroutMesh()}});
     for (int digit = 0; digit < 10; ++digit) {
         const std::string name = std::to_string(digit);
         models.push_back({"Data/3DS/" + name + ".3DS", "digit" + name, makeDigitMesh(digit), {}});
@@ -20,5 +20,5 @@ std::vector<GameModel> gameModels()
 
 std::vector<std::uint8_t> encodeGameModel(const GameModel& model)
 {
-    return encodeModelFile(model.mesh, model.objectName, model.coloured);
+    return encodeModelFile(model.mesh, model.objectName, model.colored);
 }

@@ -11,7 +11,7 @@ struct GameModel {
     std::string path;        // relative to the game's working directory
     std::string objectName;  // the object drawn in the piece's colour
     Mesh mesh;
-    ColouredPart coloured;   // a second object in its own colour; most models have none (no faces)
+    ColoredPart colored;   // a second object in its own colour; most models have none (no faces)
 };
 
 std::vector<GameModel> gameModels();

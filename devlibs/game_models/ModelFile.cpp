@@ -8,7 +8,7 @@ namespace {
 // The scene's first sub-chunk, which the reader passes over.
 constexpr std::uint16_t kChunkMeshVersion = 0x3D3E;
 
-constexpr std::uint16_t kChunkColour24 = 0x0011;
+constexpr std::uint16_t kChunkColor24 = 0x0011;
 
 constexpr std::uint32_t kFormatVersion = 3;
 constexpr std::uint16_t kAllEdgesVisible = 7;
@@ -58,15 +58,15 @@ void writeObject(ChunkWriter& out, const Mesh& mesh, const std::string& name, co
     out.end();
 }
 
-void writeMaterial(ChunkWriter& out, const std::string& name, const std::array<std::uint8_t, 3>& colour)
+void writeMaterial(ChunkWriter& out, const std::string& name, const std::array<std::uint8_t, 3>& color)
 {
     out.begin(kChunkMaterial);
     out.begin(kChunkMaterialName);
     out.cstring(name);
     out.end();
     out.begin(kChunkDiffuseColor);
-    out.begin(kChunkColour24);
-    for (std::uint8_t channel : colour)
+    out.begin(kChunkColor24);
+    for (std::uint8_t channel : color)
         out.u8(channel);
     out.end();
     out.end();
@@ -76,10 +76,10 @@ void writeMaterial(ChunkWriter& out, const std::string& name, const std::array<s
 }  // namespace
 
 std::vector<std::uint8_t> encodeModelFile(const Mesh& mesh, const std::string& objectName,
-                                          const ColouredPart& coloured)
+                                          const ColoredPart& colored)
 {
-    const bool hasColoured = !coloured.mesh.faces.empty();
-    const std::string pieceColour = kPieceColourMaterial;
+    const bool hasColored = !colored.mesh.faces.empty();
+    const std::string pieceColor = kPieceColorMaterial;
     ChunkWriter out;
     out.begin(kChunkRoot);
     out.begin(kChunkFileVersion);
@@ -94,11 +94,11 @@ std::vector<std::uint8_t> encodeModelFile(const Mesh& mesh, const std::string& o
     // coloured part is the first object, so it is drawn first: measured under
     // Mesa, a full tower draws a third faster that way round than with the
     // piece-coloured object first.
-    if (hasColoured) {
-        writeMaterial(out, coloured.objectName, coloured.colour);
-        writeObject(out, coloured.mesh, coloured.objectName, &coloured.objectName);
+    if (hasColored) {
+        writeMaterial(out, colored.objectName, colored.color);
+        writeObject(out, colored.mesh, colored.objectName, &colored.objectName);
     }
-    writeObject(out, mesh, objectName, hasColoured ? &pieceColour : nullptr);
+    writeObject(out, mesh, objectName, hasColored ? &pieceColor : nullptr);
     out.end();
     out.end();
     return out.bytes();

@@ -12,19 +12,19 @@
 
 // An object that keeps its own colour whatever the piece is drawn in: the
 // file gives it a material of that colour, named after the object.
-struct ColouredPart {
+struct ColoredPart {
     std::string objectName;
-    std::array<std::uint8_t, 3> colour;
+    std::array<std::uint8_t, 3> color;
     Mesh mesh;
 };
 
 // The name the piece-coloured object gives as its material when the file
 // has one: no material carries it, so the reader leaves the object without
 // one and the piece's colour and alpha show.
-constexpr const char* kPieceColourMaterial = "piece colour";
+constexpr const char* kPieceColorMaterial = "piece colour";
 
 // The whole file.  The file's axes differ from the model's: a model point
 // (x, y, z) is stored as (x, -z, y), which the game's reader turns back.
 // Without a coloured part (no faces) the file holds no material at all.
 std::vector<std::uint8_t> encodeModelFile(const Mesh& mesh, const std::string& objectName,
-                                          const ColouredPart& coloured);
+                                          const ColoredPart& colored);

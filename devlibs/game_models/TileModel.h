@@ -17,4 +17,4 @@ Mesh makeTileMesh();
 // the columns at the back of the tower.  Open at the back: from inside the
 // tower the plate's back shows through it.
 Mesh makeGroutMesh();
-constexpr std::array<std::uint8_t, 3> kGroutColour = {28, 28, 34};
+constexpr std::array<std::uint8_t, 3> kGroutColor = {28, 28, 34};

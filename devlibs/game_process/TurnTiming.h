@@ -9,12 +9,13 @@
 // lifted frame to the frame with the new row, 50 intervals.
 
 #include "devlibs/game_process/GameProcess.h"
+#include "game/AnimationLengths.h"
 #include "themes/Theme.h"
 
 #include <string>
 
-constexpr int kFadeIntervals = 14;
-constexpr int kRiseIntervals = 50;
+constexpr int kFadeIntervals = kFadeFrames - 1;
+constexpr int kRiseIntervals = kRiseFrames;
 
 struct TurnTiming {
     std::string problem;   // empty when the turn was measured

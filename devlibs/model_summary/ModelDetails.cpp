@@ -48,7 +48,7 @@ std::string boundsLine(const t3DObject& object)
 
 // The game draws an object in the colour it passes in only when the object
 // is neither textured with texture coordinates nor has a usable material.
-std::string colourLine(const tModelData& model, const t3DObject& object)
+std::string colorLine(const tModelData& model, const t3DObject& object)
 {
     const std::string prefix = std::string("  ") + object.name + ": ";
     if (object.textured && object.texCoords != nullptr)
@@ -78,7 +78,7 @@ std::vector<std::string> detailLines(const ModelLoad& load)
         lines.push_back(materialLine(load.model, i));
     for (const t3DObject& object : load.model.objects) {
         lines.push_back(boundsLine(object));
-        lines.push_back(colourLine(load.model, object));
+        lines.push_back(colorLine(load.model, object));
     }
     return lines;
 }

@@ -1,11 +1,10 @@
 #include "devlibs/play_driver/PlayActions.h"
 
+#include "app/Frame.h"
 #include "game/Board.h"
 #include "game/Clock.h"
 #include "game/GameState.h"
 #include "game/GlobalObjects.h"
-
-#include <GL/gl.h>
 
 void pickCell(int column, int slot)
 {
@@ -21,22 +20,6 @@ void pressPowerButton(int slot, bool force)
     powerButtons[slot].armed = false;
 }
 
-void drawBoardFrame()
-{
-    const int award = gameController.checkAward();
-    if (award != kNoAward)
-        powerButtons[2 - award].armed = true;
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    for (int c = 0; c < kColumns; ++c)
-        for (int s = 0; s < tileCount[c]; ++s)
-            if (!tiles[c][s].vanished)
-                tiles[c][s].draw();
-    if (!gameOver)
-        for (int c = 0; c < kColumns; ++c)
-            tiles[c][kMarkerSlot].draw();
-}
-
 bool boardIsStill()
 {
     if (gamePhase != kPhaseWait)
@@ -48,13 +31,13 @@ bool boardIsStill()
     return true;
 }
 
-int playUntilStill(int maxTicks)
+bool playUntilStill(int maxTicks)
 {
     for (int tick = 1; tick <= maxTicks; ++tick) {
         runPhaseStep();
-        drawBoardFrame();
+        drawScene();
         if (boardIsStill())
-            return tick;
+            return true;
     }
-    return maxTicks;
+    return false;
 }

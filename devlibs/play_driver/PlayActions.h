@@ -1,6 +1,7 @@
 #pragma once
-// What the mouse and the window do to the game, without the window: the
-// effect of a pick, of a button press and of drawing a frame.
+// What the mouse and the clock do to the game, without the window: the
+// effect of a pick, of a button press, and ticks with the game's own frame
+// (drawScene in app/Frame.h) between them.
 
 // The effect of picking cell (column, slot): the cell is selected and the
 // game goes to Pop, whatever it was doing.
@@ -10,14 +11,10 @@ void pickCell(int column, int slot);
 // whenever `force` is set; either way it ends disarmed.
 void pressPowerButton(int slot, bool force);
 
-// What a frame does to the game: arms an awarded button, then draws (and so
-// advances) every visible tile in play and, while the game runs, the markers.
-// Needs a current OpenGL context.
-void drawBoardFrame();
-
 // The game waits and no tile in play that is drawn is animating.
 bool boardIsStill();
 
-// Runs clock ticks, each followed by a frame, until the board is still or
-// `maxTicks` have passed; returns the ticks run.
-int playUntilStill(int maxTicks);
+// Runs clock ticks, each followed by the game's frame, until the board is
+// still; false if it is not still after `maxTicks` ticks (a turn that never
+// ends is a fault the caller must see).  Needs a current OpenGL context.
+[[nodiscard]] bool playUntilStill(int maxTicks);

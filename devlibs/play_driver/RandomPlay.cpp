@@ -1,12 +1,15 @@
 #include "devlibs/play_driver/RandomPlay.h"
 
 #include "app/Callbacks.h"
+#include "app/Frame.h"
+#include "app/RulesWindow.h"
+#include "app/Turntable.h"
+#include "devlibs/play_driver/PlayActions.h"
 #include "game/Board.h"
 #include "game/Clock.h"
+#include "game/GameReset.h"
 #include "game/GameState.h"
 #include "game/GlobalObjects.h"
-#include "devlibs/play_driver/GameReset.h"
-#include "devlibs/play_driver/PlayActions.h"
 
 #include <random>
 #include <sstream>
@@ -85,6 +88,7 @@ private:
 void Player::newGame()
 {
     startFreshGame(static_cast<unsigned>(random_()));
+    turntable.setAngle(0);
     temper_ = kTempers[below(3)];
     stepsSinceGameOver_ = 0;
     stepsSinceRise_ = 0;
@@ -136,8 +140,8 @@ void Player::act()
         report_.themeSteps += 1;
         note("theme step " + std::to_string(direction));
     } else if (chance(temper_.drag)) {
-        const int x = below(800);
-        onMotion(x, below(800));
+        const int x = below(kRulesWindowSize);
+        onMotion(x, below(kRulesWindowSize));
         report_.drags += 1;
         note("drag to x " + std::to_string(x));
     } else if (chance(0.5)) {
@@ -175,7 +179,7 @@ void Player::pressButton()
 
 void Player::frame()
 {
-    drawBoardFrame();
+    drawScene();
     report_.frames += 1;
     note("frame");
 }

@@ -24,12 +24,12 @@ bool openGameWindow(int& argc, char** argv, const char* title)
     }
     glutInit(&argc, argv);
     glutInitDisplayMode(GLUT_DOUBLE | GLUT_RGB | GLUT_DEPTH);
-    glutInitWindowSize(kGameWindowSize, kGameWindowSize);
+    glutInitWindowSize(kRulesWindowSize, kRulesWindowSize);
     glutInitWindowPosition(100, 100);
     glutCreateWindow(title);
     glutDisplayFunc(ignoreDisplay);
     for (int i = 0; i < 5; ++i)
         glutMainLoopEvent();
-    onReshape(kGameWindowSize, kGameWindowSize);
+    onReshape(kRulesWindowSize, kRulesWindowSize);
     return true;
 }

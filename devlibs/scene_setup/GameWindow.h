@@ -1,8 +1,8 @@
 #pragma once
-// The game's window, opened the way the game opens it: 800 x 800, double
+// The game's window, opened the way the game opens it: the rules' size, double
 // buffered with depth, viewport and camera set.
 
-constexpr int kGameWindowSize = 800;
+#include "app/RulesWindow.h"
 
 // Opens the window and makes its context current.  Returns false, with a
 // message on standard error, when the working directory is not the game's

@@ -100,7 +100,7 @@ bool parseSceneOptions(int count, char** args, SceneOptions& options, std::strin
     for (int i = 0; i < count; i += 2) {
         const std::string name = args[i];
         if (name == "--column-colours") {
-            options.columnColours = true;
+            options.columnColors = true;
             i -= 1;  // a flag: no value follows
             continue;
         }

@@ -18,7 +18,7 @@ struct SceneOptions {
     int fadeFrame = 0;     // which of the 15 fade frames to show; 0: the default
     unsigned seed = 1;     // tile colours are random but repeatable
     bool armed[3] = {false, false, false};  // "+", "-3", "Stop"
-    bool columnColours = false;  // every tile opaque in its column's own flat colour
+    bool columnColors = false;  // every tile opaque in its column's own flat colour
 };
 
 // The option lines of a usage message.

@@ -1,6 +1,8 @@
 #include "devlibs/scene_setup/SceneSetup.h"
 
 #include "app/Callbacks.h"
+#include "app/Turntable.h"
+#include "game/AnimationLengths.h"
 #include "game/GameState.h"
 #include "game/GlobalObjects.h"
 
@@ -8,8 +10,6 @@
 
 namespace {
 
-constexpr int kFullColumn = 19;
-constexpr int kFadeArgument = 30;  // the rules' fade: 15 frames
 constexpr int kDefaultFadeFrame = 8;
 // The group that fades on the fading board: three touching tiles at the front.
 constexpr GridPos kFadingGroup[] = {{0, 1}, {0, 2}, {1, 1}};
@@ -46,7 +46,7 @@ void paintWithTheme(int theme, unsigned seed)
     numberDisplay.color = themes[theme].numberColor;
 }
 
-void makeFadingGroupOneColour()
+void makeFadingGroupOneColor()
 {
     const Theme& theme = themes[themeIndex];
     for (const GridPos& cell : kFadingGroup) {
@@ -77,7 +77,7 @@ void paintByColumn()
 {
     for (int c = 0; c < kColumns; ++c)
         for (Tile& tile : tiles[c]) {
-            tile.color = kColumnColours[c];
+            tile.color = kColumnColors[c];
             tile.model.materials.clear();
             tile.model.materialCount = 0;
         }
@@ -89,7 +89,7 @@ void paintByColumn()
 
 }  // namespace
 
-const PackedColor kColumnColours[kColumns] = {
+const PackedColor kColumnColors[kColumns] = {
     {255, 0, 0, 255}, {0, 255, 0, 255}, {0, 0, 255, 255}, {255, 255, 0, 255}, {255, 0, 255, 255}, {0, 255, 255, 255},
 };
 
@@ -98,11 +98,11 @@ void setUpBoard(const SceneOptions& options)
     startUp();
     const bool full = options.board == BoardState::Full || options.board == BoardState::GameOver;
     if (full)
-        fillColumns(kFullColumn);
+        fillColumns(kTilesBelowMarker);
     paintWithTheme(options.theme, options.seed);
     if (options.board == BoardState::Fading)
-        makeFadingGroupOneColour();
-    if (options.columnColours)
+        makeFadingGroupOneColor();
+    if (options.columnColors)
         paintByColumn();
     numberDisplay.setValue(options.score);
     gameController.awardMark = options.score / 100 * 100;

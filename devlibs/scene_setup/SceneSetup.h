@@ -7,7 +7,7 @@
 #include "devlibs/scene_setup/SceneOptions.h"
 
 // The flat colours of the column-colours view, one per column.
-extern const PackedColor kColumnColours[kColumns];
+extern const PackedColor kColumnColors[kColumns];
 
 // Start-up, then the board, theme, score, angle and armed buttons asked for,
 // as the game would be in the frame before the one to show.

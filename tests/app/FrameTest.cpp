@@ -1,5 +1,7 @@
 #include "app/Callbacks.h"
 #include "app/Frame.h"
+#include "app/RulesWindow.h"
+#include "app/Turntable.h"
 #include "game/GameState.h"
 #include "game/GlobalObjects.h"
 #include "tests/support/SceneTestKit.h"
@@ -12,7 +14,7 @@ namespace {
 void startGame()
 {
     useGlWindow();
-    onReshape(800, 800);
+    onReshape(kRulesWindowSize, kRulesWindowSize);
     startUp();
     gameOver = false;
     turntable.setAngle(0);

@@ -4,6 +4,8 @@
 
 #include "app/Callbacks.h"
 #include "app/Frame.h"
+#include "app/RulesWindow.h"
+#include "app/Turntable.h"
 #include "game/GameState.h"
 #include "game/GlobalObjects.h"
 #include "tests/support/GlWindow.h"
@@ -18,14 +20,12 @@
 
 namespace {
 
-constexpr int kWindowSize = 800;
-
 class Picking : public testing::Test {
 protected:
     void SetUp() override
     {
         useGlWindow();
-        onReshape(kWindowSize, kWindowSize);
+        onReshape(kRulesWindowSize, kRulesWindowSize);
         startUp();
         for (int c = 0; c < kColumns; ++c)
             tileCount[c] = pendingCount[c] = 4;
@@ -78,7 +78,7 @@ protected:
         GLdouble wx = 0, wy = 0, wz = 0;
         gluProject(0, (bottom + top) / 2, -outer, modelview, projection, viewport, &wx, &wy, &wz);
         x = static_cast<int>(std::lround(wx));
-        y = kWindowSize - static_cast<int>(std::lround(wy));
+        y = kRulesWindowSize - static_cast<int>(std::lround(wy));
         return true;
     }
 
@@ -138,11 +138,11 @@ TEST_F(Picking, DepthUnderThePointerSurvivesTheSwap)
     drawScene();
     int x = 0, y = 0;
     ASSERT_TRUE(tileFaceOnScreen(0, 0, x, y));
-    const float beforeSwap = readDepth(x, kWindowSize - y);
+    const float beforeSwap = readDepth(x, kRulesWindowSize - y);
     glutSwapBuffers();
     glFinish();
     EXPECT_LT(beforeSwap, 1.0f);
-    EXPECT_EQ(readDepth(x, kWindowSize - y), beforeSwap);
+    EXPECT_EQ(readDepth(x, kRulesWindowSize - y), beforeSwap);
 }
 
 TEST_F(Picking, BackgroundPressesFallThroughToTheButtonRectangles)
@@ -168,9 +168,9 @@ TEST_F(Picking, BackgroundPressesFallThroughToTheButtonRectangles)
     EXPECT_FALSE(gameController.colorSweepArmed);
 
     // The lower rectangles: "-3" in the middle, "Stop" at the bottom.
-    onMouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 660, 800 - 220);
+    onMouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 660, kRulesWindowSize - 220);
     EXPECT_EQ(gameController.buttonIndex, kSlotBottomClear);
-    onMouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 650, 800 - 130);
+    onMouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 650, kRulesWindowSize - 130);
     EXPECT_EQ(gameController.buttonIndex, kSlotStop);
 }
 

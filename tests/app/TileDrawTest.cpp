@@ -1,3 +1,4 @@
+#include "app/RulesWindow.h"
 #include "game/GameState.h"
 #include "game/Tile.h"
 #include "tests/support/SceneTestKit.h"
@@ -15,7 +16,7 @@ namespace {
 void useBoxView()
 {
     useGlWindow();
-    glViewport(0, 0, 800, 800);
+    glViewport(0, 0, kRulesWindowSize, kRulesWindowSize);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     glOrtho(-100, 100, -100, 100, -100, 100);

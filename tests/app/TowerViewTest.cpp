@@ -4,6 +4,8 @@
 
 #include "app/Callbacks.h"
 #include "app/Frame.h"
+#include "app/RulesWindow.h"
+#include "app/Turntable.h"
 #include "game/GlobalObjects.h"
 #include "tests/support/GlWindow.h"
 #include "devlibs/confetti_count/ConfettiCount.h"
@@ -18,7 +20,7 @@ namespace {
 TEST(TowerView, FullTowerShowsAlmostNothingOfTheColumnsTurnedAway)
 {
     useGlWindow();
-    onReshape(800, 800);
+    onReshape(kRulesWindowSize, kRulesWindowSize);
     // The column-colours view strips the tiles' materials; the models are
     // put back afterwards, since nothing else reloads them.
     std::vector<tModelData> models;
@@ -28,7 +30,7 @@ TEST(TowerView, FullTowerShowsAlmostNothingOfTheColumnsTurnedAway)
 
     SceneOptions options;
     options.board = BoardState::Full;
-    options.columnColours = true;
+    options.columnColors = true;
     setUpBoard(options);
     drawScene();
     for (double angle : {0.0, 15.0, 30.0, 45.0}) {

@@ -2,6 +2,7 @@
 // matrices: every label inside the window rectangle that picks its button,
 // filling most of it; the digits on screen and clear of each other.
 
+#include "app/RulesWindow.h"
 #include "pieces/PieceTransform.h"
 #include "pieces/PowerButton.h"
 #include "tests/support/GlWindow.h"
@@ -24,7 +25,7 @@ struct WindowBox {
 void lookThroughGameCamera()
 {
     useGlWindow();
-    glViewport(0, 0, 800, 800);
+    glViewport(0, 0, kRulesWindowSize, kRulesWindowSize);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     gluPerspective(120, 1, 1, 150);

@@ -118,11 +118,11 @@ std::string expectObject(const ChunkCursor& file, const std::vector<std::uint8_t
 // and nothing else.  A model without a coloured part has no material at
 // all, which would hide the piece colour; the tile's plate names a material
 // the file does not define, which leaves it the piece colour too.
-TEST(GeneratedModels, HoldThePieceColouredObjectAndAtMostOneMaterial)
+TEST(GeneratedModels, HoldThePieceColoredObjectAndAtMostOneMaterial)
 {
     for (const GameModel& model : gameModels()) {
         SCOPED_TRACE(model.path);
-        const bool coloured = !model.coloured.mesh.faces.empty();
+        const bool colored = !model.colored.mesh.faces.empty();
         const std::vector<std::uint8_t> bytes = encodeGameModel(model);
         const ChunkCursor file(bytes);
         const Chunk root = file.chunkAt(0);
@@ -134,23 +134,23 @@ TEST(GeneratedModels, HoldThePieceColouredObjectAndAtMostOneMaterial)
         EXPECT_EQ(file.u32(top[0].begin), 3u);
         ASSERT_EQ(top[1].id, 0x3D3D);
         const std::vector<Chunk> scene = file.children(top[1].begin, top[1].end);
-        ASSERT_EQ(scene.size(), coloured ? 4u : 2u);  // the first one is skipped by the reader
+        ASSERT_EQ(scene.size(), colored ? 4u : 2u);  // the first one is skipped by the reader
         EXPECT_NE(scene[0].id, 0x4000);
         EXPECT_NE(scene[0].id, 0xAFFF);
-        if (coloured) {
+        if (colored) {
             EXPECT_EQ(scene[1].id, 0xAFFF);
-            EXPECT_EQ(expectObject(file, bytes, scene[2], model.coloured.objectName, model.coloured.mesh),
-                      model.coloured.objectName);
+            EXPECT_EQ(expectObject(file, bytes, scene[2], model.colored.objectName, model.colored.mesh),
+                      model.colored.objectName);
         }
         const std::string plateMaterial = expectObject(file, bytes, scene.back(), model.objectName, model.mesh);
-        EXPECT_EQ(plateMaterial, coloured ? kPieceColourMaterial : "");
+        EXPECT_EQ(plateMaterial, colored ? kPieceColorMaterial : "");
     }
 }
 
 // What the game's reader makes of the committed tile: the grout keeps its
 // own dark colour, the plate takes the tile's colour and alpha, so theme
 // colours and fades show.
-TEST(GeneratedModels, TilePlateTakesThePieceColourAndTheGroutItsOwn)
+TEST(GeneratedModels, TilePlateTakesThePieceColorAndTheGroutItsOwn)
 {
     tModelData tile = MakeEmptyModel();
     ModelFileReader reader;
@@ -158,9 +158,9 @@ TEST(GeneratedModels, TilePlateTakesThePieceColourAndTheGroutItsOwn)
     ASSERT_EQ(tile.objectCount, 2);
     ASSERT_EQ(tile.materials.size(), 1u);
     EXPECT_EQ(tile.objects[0].materialIndex, 0);
-    EXPECT_EQ(tile.materials[0].color[0], kGroutColour[0]);
-    EXPECT_EQ(tile.materials[0].color[1], kGroutColour[1]);
-    EXPECT_EQ(tile.materials[0].color[2], kGroutColour[2]);
+    EXPECT_EQ(tile.materials[0].color[0], kGroutColor[0]);
+    EXPECT_EQ(tile.materials[0].color[1], kGroutColor[1]);
+    EXPECT_EQ(tile.materials[0].color[2], kGroutColor[2]);
     EXPECT_EQ(tile.objects[1].materialIndex, -1);
     EXPECT_FALSE(tile.objects[0].textured || tile.objects[1].textured);
 }

@@ -4,6 +4,7 @@
 // installed Debian package when .ci/run names its launcher.
 
 #include "devlibs/game_process/GameProcess.h"
+#include "game/GameState.h"
 #include "themes/ThemeFile.h"
 
 #include <gtest/gtest.h>
@@ -21,7 +22,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int kStartTheme = 5;
 constexpr int kIconSizes[] = {48, 64, 128, 256};
 
 std::string shellQuoted(const std::string& text)

@@ -4,13 +4,13 @@
 
 #include "devlibs/game_process/GameProcess.h"
 #include "devlibs/game_process/TurnTiming.h"
+#include "game/GameState.h"
 #include "themes/ThemeFile.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-constexpr int kStartTheme = 5;
 constexpr int kAttempts = 3;  // a game whose turn could not be watched is replaced
 // At 60 frames a second a fade takes 233 ms and a rise 833 ms; frames twice
 // as fast give 125 and 417 ms.  These bounds lie between, clear of a first

@@ -85,9 +85,9 @@ int lowestTileY(const Screenshot& shot, PackedColor background)
 
 // A working directory like assets/ whose start theme has one tile colour
 // only, so that every pick pops the whole board.
-class OneColourAssets {
+class OneColorAssets {
 public:
-    OneColourAssets()
+    OneColorAssets()
     {
         char pattern[] = "/tmp/hextower-e2e-XXXXXX";
         directory_ = mkdtemp(pattern);
@@ -113,7 +113,7 @@ public:
         if (symlink(data.c_str(), (directory_ + "/Data").c_str()) != 0)
             std::perror("symlink");
     }
-    ~OneColourAssets()
+    ~OneColorAssets()
     {
         std::remove((directory_ + "/Data").c_str());
         std::remove((directory_ + "/themes.txt").c_str());
@@ -170,7 +170,7 @@ TEST(Play, RightClicksStepTheBackgroundForwardAndBack)
 
 TEST(Play, OneHundredPointsArmStopAndPressingItDisarmsIt)
 {
-    OneColourAssets assets;
+    OneColorAssets assets;
     GameProcess game(assets.path());
     ASSERT_TRUE(game.hasWindow());
     const Theme& theme = shippedTheme(5);

@@ -1,6 +1,7 @@
 // The game as a player meets it: the real binary, its window and its mouse.
 
 #include "devlibs/game_process/GameProcess.h"
+#include "game/GameState.h"
 #include "themes/ThemeFile.h"
 
 #include <gtest/gtest.h>
@@ -8,8 +9,6 @@
 #include <unistd.h>
 
 namespace {
-
-constexpr int kStartTheme = 5;
 
 std::string assetDirectory()
 {
@@ -31,7 +30,7 @@ bool cornerShows(const Screenshot& shot, PackedColor color)
            std::abs(corner.b - color.b) <= 1;
 }
 
-TEST(GameWindow, OpensAt800By800TitledWithTheProgramPathInThemeFiveColours)
+TEST(GameWindow, OpensAt800By800TitledWithTheProgramPathInThemeFiveColors)
 {
     GameProcess game(assetDirectory());
     ASSERT_TRUE(game.hasWindow());

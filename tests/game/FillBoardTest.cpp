@@ -45,7 +45,7 @@ TEST(FillBoard, GivesFourThemeTilesPerColumnBlankCellsAndMarkers)
     }
 }
 
-TEST(FillBoard, ColoursAreRandomAcrossTheBoard)
+TEST(FillBoard, ColorsAreRandomAcrossTheBoard)
 {
     giveThemesKnownColors();
     fillBoard();

@@ -29,7 +29,7 @@ TEST_F(Popping, LoneTilePopsAloneForTwoPoints)
     EXPECT_TRUE(tiles[0][1].fading);
     EXPECT_EQ(tiles[1][2].marked, 0) << "a tile of the same colour one slot up the next column is a diagonal";
 
-    playUntilStill(500);
+    ASSERT_TRUE(playUntilStill(500));
     EXPECT_EQ(columnText(0).substr(1), "RB");
     EXPECT_EQ(columnText(1).substr(1), "BRG");
     EXPECT_EQ(score(), 2);
@@ -61,7 +61,7 @@ TEST_F(Popping, PickOnEmptyCellMarksNothingAndDoesNotRise)
     EXPECT_FALSE(anyMarked());
     EXPECT_FALSE(tiles[0][0].fading || tiles[0][1].fading || tiles[2][0].fading);
 
-    playUntilStill(500);
+    ASSERT_TRUE(playUntilStill(500));
     EXPECT_EQ(columnText(0), "RG");
     EXPECT_EQ(columnText(2), "B");
     EXPECT_EQ(tileCount[1], 0);
@@ -122,7 +122,7 @@ TEST_F(Popping, FallBetweenTwoEqualNeighboursCascadesTheWholeGroup)
     tick();
     EXPECT_EQ(tiles[1][2].marked, 1) << "the whole group goes, not only the line";
     EXPECT_EQ(score(), 2 + 4 * 2);
-    playUntilStill(500);
+    ASSERT_TRUE(playUntilStill(500));
     EXPECT_EQ(columnText(0).substr(1), "G");
     EXPECT_EQ(columnText(1).substr(1), "Y");
     EXPECT_EQ(columnText(5).substr(1), "Y");
@@ -196,7 +196,7 @@ TEST_F(Popping, OneEqualBelowAndOneDiagonalIsNoLine)
 
 TEST_F(Popping, WhiteGroupJoinsThroughBlankCells)
 {
-    themes[kThemeForTests].tileColors[5] = packColor(255, 255, 255);
+    themes[kStartTheme].tileColors[5] = packColor(255, 255, 255);
     setColumn(0, "C");
     setColumn(1, "G");
     setColumn(2, "C");
@@ -230,7 +230,7 @@ TEST_F(Popping, SecondPickDuringTheFadeScoresItAgain)
     tick();
     EXPECT_EQ(score(), 2 + 2 * 2);
     EXPECT_EQ(tiles[0][1].fadeElapsed, 0) << "the earlier fade starts again";
-    playUntilStill(500);
+    ASSERT_TRUE(playUntilStill(500));
     EXPECT_EQ(columnText(0).substr(1), "R");
     EXPECT_EQ(tileCount[3], 1);
     EXPECT_EQ(restProblems(), "");

@@ -1,11 +1,12 @@
 #include "tests/game/RulesFixture.h"
 
+#include "app/Frame.h"
+#include "devlibs/play_driver/PlayActions.h"
 #include "game/Clock.h"
+#include "game/GameReset.h"
 #include "game/GameState.h"
 #include "game/GlobalObjects.h"
 #include "tests/support/GlWindow.h"
-#include "devlibs/play_driver/GameReset.h"
-#include "devlibs/play_driver/PlayActions.h"
 
 namespace {
 
@@ -98,7 +99,7 @@ void tick()
 void frames(int count)
 {
     for (int i = 0; i < count; ++i)
-        drawBoardFrame();
+        drawScene();
 }
 
 int score()

@@ -1,6 +1,6 @@
 #pragma once
 // A known board for the rules tests: every test starts from an empty board in
-// theme 5 with six recognisable colours, written as letters R G B Y P C
+// the start theme with six recognisable colours, written as letters R G B Y P C
 // (colour indices 0 to 5), no power-up pending and a score of 0.
 
 #include "game/Board.h"
@@ -29,5 +29,3 @@ void tick();
 void frames(int count);
 int score();
 bool anyMarked();
-
-constexpr int kThemeForTests = 5;

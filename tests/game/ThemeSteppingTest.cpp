@@ -18,7 +18,7 @@ TEST_F(ThemeStepping, WrapsAtBothEnds)
     EXPECT_EQ(themeIndex, 10) << "zero steps back";
 }
 
-TEST_F(ThemeStepping, RecoloursTilesInPlayOnly)
+TEST_F(ThemeStepping, RecolorsTilesInPlayOnly)
 {
     setColumn(0, "RGB");
     setColumn(4, "C");
@@ -35,7 +35,7 @@ TEST_F(ThemeStepping, RecoloursTilesInPlayOnly)
         EXPECT_TRUE(sameColor(tiles[c][kMarkerSlot].color, markerColor(c)));
 }
 
-TEST_F(ThemeStepping, ButtonsAndScoreTakeTheFileColours)
+TEST_F(ThemeStepping, ButtonsAndScoreTakeTheFileColors)
 {
     ASSERT_TRUE(loadThemes(themes));
     powerButtons[kSlotStop].armed = true;

@@ -1,3 +1,4 @@
+#include "app/Frame.h"
 #include "game/Clock.h"
 #include "game/GameState.h"
 #include "game/GlobalObjects.h"
@@ -15,7 +16,7 @@ int framesUntilPhaseChanges(int limit)
 {
     const int phase = gamePhase;
     for (int n = 1; n <= limit; ++n) {
-        drawBoardFrame();
+        drawScene();
         if (gamePhase != phase)
             return n;
     }
@@ -83,7 +84,7 @@ TEST_F(Turn, FullTurnFollowsTheTimelineAndAddsARandomBottomRow)
     for (unsigned seed = 8; seed < 12 && !differs; ++seed) {
         std::srand(seed);
         gamePhase = kPhaseRise;
-        playUntilStill(200);
+        ASSERT_TRUE(playUntilStill(200));
         differs = bottomRowColors() != firstRow;
     }
     EXPECT_TRUE(differs);
@@ -120,7 +121,7 @@ TEST_F(Turn, PickOnEmptySpaceDuringTheLiftLosesNoTile)
     setColumn(0, "GRBY");
     setColumn(2, "PC");
     pickCell(0, 3);
-    playUntilStill(200);
+    ASSERT_TRUE(playUntilStill(200));
     const std::string before0 = columnText(0);
     const std::string before2 = columnText(2);
     gamePhase = kPhaseRise;
@@ -128,7 +129,7 @@ TEST_F(Turn, PickOnEmptySpaceDuringTheLiftLosesNoTile)
     frames(20);
     pickCell(4, 12);
     tick();
-    playUntilStill(200);
+    ASSERT_TRUE(playUntilStill(200));
     EXPECT_EQ(columnText(0).substr(1), before0);
     EXPECT_EQ(columnText(2).substr(1), before2);
     EXPECT_EQ(tileCount[4], 2);
@@ -144,7 +145,7 @@ TEST_F(Turn, ClearingTheWholeBoardStillBringsANewRow)
     setColumn(2, "RR");
     setColumn(3, "R");
     pickCell(2, 0);
-    playUntilStill(200);
+    ASSERT_TRUE(playUntilStill(200));
     for (int c = 0; c < kColumns; ++c)
         EXPECT_EQ(tileCount[c], 1) << "column " << c;
     EXPECT_EQ(score(), 6);
@@ -153,3 +154,16 @@ TEST_F(Turn, ClearingTheWholeBoardStillBringsANewRow)
 }
 
 }  // namespace
+
+// The tests' player must say when a turn has not come to rest: a fade that
+// needs more frames than it was given, and a game still Idle, which no tick
+// ever moves on.
+TEST_F(Turn, PlayUntilStillReportsABoardThatDoesNotSettle)
+{
+    setColumn(0, "RG");
+    pickCell(0, 0);
+    EXPECT_FALSE(playUntilStill(3));
+    EXPECT_TRUE(playUntilStill(200));
+    gamePhase = kPhaseIdle;
+    EXPECT_FALSE(playUntilStill(200));
+}

@@ -254,7 +254,7 @@ TEST_F(DamagedFile, NameWithoutTerminatorEndsWithItsChunk)
     EXPECT_STREQ(model.materials.at(0).name, "Mat");
 }
 
-TEST_F(DamagedFile, OversizedAndMissingColourData)
+TEST_F(DamagedFile, OversizedAndMissingColorData)
 {
     const tModelData model = loadWritten(rootFile([](ChunkWriter& w) {
         w.begin(kChunkMaterial);
@@ -262,7 +262,7 @@ TEST_F(DamagedFile, OversizedAndMissingColourData)
         w.leaf(0x0010, std::vector<std::uint8_t>(12, 0x7F));  // three floats, not three bytes
         w.end();
         w.begin(kChunkMaterialName);
-        w.cstring("AfterColour");
+        w.cstring("AfterColor");
         w.end();
         w.end();
         w.begin(kChunkMaterial);
@@ -270,15 +270,15 @@ TEST_F(DamagedFile, OversizedAndMissingColourData)
         w.u16(0);  // no room for a sub-chunk
         w.end();
         w.begin(kChunkMaterialName);
-        w.cstring("NoColour");
+        w.cstring("NoColor");
         w.end();
         w.end();
     }));
     ASSERT_EQ(model.materialCount, 2);
     EXPECT_EQ(model.materials[0].color[0], 0x7F);
-    EXPECT_STREQ(model.materials[0].name, "AfterColour");
+    EXPECT_STREQ(model.materials[0].name, "AfterColor");
     EXPECT_EQ(model.materials[1].color[0], 0);
-    EXPECT_STREQ(model.materials[1].name, "NoColour");
+    EXPECT_STREQ(model.materials[1].name, "NoColor");
 }
 
 TEST_F(DamagedFile, SkipsChunksLargerThanTheScratchBuffer)

@@ -205,7 +205,7 @@ TEST_F(Reader, FaceMaterialWithoutAnyMaterialsKeepsIndexZero)
     EXPECT_EQ(model.objects.at(0).materialIndex, 0);
 }
 
-TEST_F(Reader, ColourComesFromTheFirstColourFormOnly)
+TEST_F(Reader, ColorComesFromTheFirstColorFormOnly)
 {
     const tModelData model = loadWritten(rootFile([](ChunkWriter& w) {
         w.begin(kChunkMaterial);

@@ -47,7 +47,7 @@ GLuint bindRedTexture()
     return texture;
 }
 
-TEST(ModelDrawing, MaterialBeatsPieceColourAndTexturedObjectsAreWhite)
+TEST(ModelDrawing, MaterialBeatsPieceColorAndTexturedObjectsAreWhite)
 {
     useFlatView(0, 0, 90);
     const PrecedenceModel scene;
@@ -63,7 +63,7 @@ TEST(ModelDrawing, MaterialBeatsPieceColourAndTexturedObjectsAreWhite)
     glDeleteTextures(1, &texture);
 }
 
-TEST(ModelDrawing, PieceAlphaShowsOnlyWherePieceColourDoes)
+TEST(ModelDrawing, PieceAlphaShowsOnlyWherePieceColorDoes)
 {
     useFlatView(0, 0, 90);
     const PrecedenceModel scene;

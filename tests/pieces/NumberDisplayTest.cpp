@@ -89,7 +89,7 @@ TEST(NumberDisplay, FinalRowKeepsTheDigitsOfTheLastPlayFrame)
     expectMatrixNear(currentMatrix(GL_MODELVIEW_MATRIX), before);
 }
 
-TEST(NumberDisplay, DigitsWithoutMaterialTakeTheDisplayColour)
+TEST(NumberDisplay, DigitsWithoutMaterialTakeTheDisplayColor)
 {
     NumberDisplay display;
     for (tModelData& model : display.digitModels)

@@ -5,7 +5,7 @@
 
 namespace {
 
-TEST(PowerButton, DrawsInTheArmedOrTheIdleColour)
+TEST(PowerButton, DrawsInTheArmedOrTheIdleColor)
 {
     PowerButton button("+");
     button.model = makeRectModel(-20, -20, 20, 20);

@@ -1,5 +1,7 @@
 #include "tests/support/GlWindow.h"
 
+#include "app/RulesWindow.h"
+
 #include <GL/freeglut.h>
 
 namespace {
@@ -18,7 +20,7 @@ void useGlWindow()
         char* argv[] = {name, nullptr};
         glutInit(&argc, argv);
         glutInitDisplayMode(GLUT_DOUBLE | GLUT_RGB | GLUT_DEPTH);
-        glutInitWindowSize(800, 800);
+        glutInitWindowSize(kRulesWindowSize, kRulesWindowSize);
         glutInitWindowPosition(100, 100);
         window = glutCreateWindow(name);
         glutDisplayFunc(ignoreDisplay);

@@ -3,6 +3,7 @@
 // flat view, model coordinates are normalised device coordinates, so the
 // pixel (px, py) of the 800 x 800 window lies at (px / 400 - 1, py / 400 - 1).
 
+#include "app/RulesWindow.h"
 #include "model3ds/ModelData.h"
 #include "tests/support/GlWindow.h"
 
@@ -65,7 +66,7 @@ inline tModelData makeRectModel(float x0, float y0, float x1, float y1, float z 
 inline void useFlatView(unsigned char r = 0, unsigned char g = 0, unsigned char b = 0)
 {
     useGlWindow();
-    glViewport(0, 0, 800, 800);
+    glViewport(0, 0, kRulesWindowSize, kRulesWindowSize);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     glMatrixMode(GL_MODELVIEW);

@@ -3,6 +3,7 @@
 // buttons and score that stand out (WCAG contrast ratios), and themes named
 // "...Safe" that stay readable without full colour vision.
 
+#include "game/GameState.h"
 #include "themes/ThemeFile.h"
 #include "devlibs/color_science/ThemeMeasures.h"
 
@@ -11,8 +12,6 @@
 #include <string>
 
 namespace {
-
-constexpr int kStartTheme = 5;
 
 // Tiles numbered 1 to 6 in file order, as theme-report numbers them.
 std::string describe(WeakestPair pair)
@@ -48,7 +47,7 @@ TEST_F(ShippedThemes, EveryThemeReadsWithNormalVision)
 // Simulated with the full-severity matrices of Machado, Oliveira and
 // Fernandes (2009).  A theme whose name promises safety must keep it, and a
 // theme that reads for everyone should say so in its name.
-TEST_F(ShippedThemes, ExactlyTheThemesNamedSafeReadUnderSimulatedColourBlindness)
+TEST_F(ShippedThemes, ExactlyTheThemesNamedSafeReadUnderSimulatedColorBlindness)
 {
     constexpr double kSafeDifference = 8.0;
     int safeThemes = 0;
@@ -58,12 +57,12 @@ TEST_F(ShippedThemes, ExactlyTheThemesNamedSafeReadUnderSimulatedColourBlindness
             for (WeakestPair pair : {weakestTilePair(theme, vision), weakestTileAgainstBackground(theme, vision)})
                 if (pair.difference < kSafeDifference)
                     failures += std::string(" ") + visionName(vision) + ", " + describe(pair) + ";";
-        const bool namedSafe = namedColourBlindSafe(theme.name);
+        const bool namedSafe = namedColorBlindSafe(theme.name);
         EXPECT_EQ(namedSafe, failures.empty())
             << theme.name << (namedSafe ? " is named safe but fails:" + failures : " is safe: name it ...Safe");
         safeThemes += namedSafe;
     }
-    EXPECT_TRUE(namedColourBlindSafe(themes[kStartTheme].name)) << "the game starts with this theme";
+    EXPECT_TRUE(namedColorBlindSafe(themes[kStartTheme].name)) << "the game starts with this theme";
     EXPECT_GE(safeThemes, 6);
 }
 

@@ -159,7 +159,7 @@ TEST(ThemeFile, FolderOrUnreadableFileIsNamedAsSuch)
         << errors;
 }
 
-TEST(ThemeFile, MissingFileStillDefinesEveryColour)
+TEST(ThemeFile, MissingFileStillDefinesEveryColor)
 {
     Theme themes[kThemeCount];
     const std::string errors = loadErrors("/nonexistent/themes.txt", themes);

@@ -60,7 +60,7 @@ int main(int argc, char** argv)
 
     SceneOptions options;
     options.board = BoardState::Full;
-    options.columnColours = true;
+    options.columnColors = true;
     setUpBoard(options);
     if (tiles[0][0].model.objectCount == 0) {
         std::fprintf(stderr, "confetti: the tile model is empty (is Data/3DS/tile.3DS missing?)\n");

@@ -43,7 +43,7 @@ int main(int argc, char** argv)
             return 1;
         }
         std::printf("%s: %zu triangles\n", path.string().c_str(),
-                    model.mesh.faces.size() + model.coloured.mesh.faces.size());
+                    model.mesh.faces.size() + model.colored.mesh.faces.size());
     }
     return 0;
 }

@@ -15,6 +15,7 @@
 #include "devlibs/game_process/TurnTiming.h"
 #include "devlibs/median/Median.h"
 #include "devlibs/tool_usage/ToolUsage.h"
+#include "game/GameState.h"
 #include "themes/ThemeFile.h"
 
 #include <GL/glx.h>
@@ -29,7 +30,6 @@
 namespace {
 
 constexpr int kDefaultRuns = 5;
-constexpr int kStartTheme = 5;
 constexpr int kStartUpMilliseconds = 1500;
 constexpr int kIdleMilliseconds = 10000;
 

@@ -24,8 +24,8 @@ constexpr int kChannels = 3;
 // game's icons are a close-up of the tower, scaled down.
 struct Framing {
     int x = 0, y = 0;  // from the window's top-left corner
-    int side = kGameWindowSize;
-    int size = kGameWindowSize;
+    int side = kRulesWindowSize;
+    int size = kRulesWindowSize;
 };
 
 const char* const kFramingUsage =
@@ -37,7 +37,7 @@ bool parseCrop(const char* text, Framing& framing)
     int x = 0, y = 0, side = 0;
     char rest = 0;
     if (std::sscanf(text, "%d,%d,%d%c", &x, &y, &side, &rest) != 3 || x < 0 || y < 0 || side < 1 ||
-        x + side > kGameWindowSize || y + side > kGameWindowSize)
+        x + side > kRulesWindowSize || y + side > kRulesWindowSize)
         return false;
     framing.x = x;
     framing.y = y;
@@ -85,7 +85,7 @@ std::vector<unsigned char> readBackBuffer(const Framing& framing)
     std::vector<unsigned char> pixels(static_cast<std::size_t>(framing.side * framing.side * kChannels));
     glReadBuffer(GL_BACK);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(framing.x, kGameWindowSize - framing.y - framing.side, framing.side, framing.side,
+    glReadPixels(framing.x, kRulesWindowSize - framing.y - framing.side, framing.side, framing.side,
                  GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
     return pixels;
 }

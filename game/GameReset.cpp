@@ -1,4 +1,4 @@
-#include "devlibs/play_driver/GameReset.h"
+#include "game/GameReset.h"
 
 #include "game/Board.h"
 #include "game/GameState.h"
@@ -7,9 +7,6 @@
 #include <cstdlib>
 
 namespace {
-
-constexpr int kStartTheme = 5;
-constexpr int kStartTiles = 4;
 
 // Brings a cell back to its constructed state, keeping its model.
 void restoreCell(Tile& tile)
@@ -29,7 +26,6 @@ void restorePieces()
     }
     numberDisplay.color = theme.numberColor;
     numberDisplay.setValue(0);
-    turntable.setAngle(0);
 }
 
 }  // namespace
