@@ -5,6 +5,12 @@
 
 #include "game/GlobalObjects.h"
 
+#include "app/EnterDataFolder.h"
+
+// First of all: the tiles and digits below read their models from the data
+// folder as they are built.
+static DataFolderEntry dataFolderEntry;
+
 Turntable turntable;
 Tile tiles[kColumns][kSlots];
 PowerButton powerButtons[kPowerButtonCount];

@@ -1,0 +1,14 @@
+#pragma once
+// Settles the data folder and makes it the working directory, before any of
+// the game's objects reads a file.
+
+// Chooses the folder from the process's own surroundings and changes into
+// it; where no folder holds the data, says so in one line on standard error
+// and ends the program with status 1, before any window or dialog.
+void enterDataFolder();
+
+// Defined first among the global objects, so that the folder is settled
+// before the tiles and digits that are built after it read their models.
+struct DataFolderEntry {
+    DataFolderEntry() { enterDataFolder(); }
+};
