@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <csignal>
+#include <filesystem>
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/wait.h>
@@ -149,6 +150,12 @@ Screenshot GameProcess::screenshot() const
     if (shot.pixels.empty())
         return Screenshot{};
     return shot;
+}
+
+std::string GameProcess::workingDirectory() const
+{
+    std::error_code error;
+    return std::filesystem::read_symlink("/proc/" + std::to_string(pid_) + "/cwd", error).string();
 }
 
 void GameProcess::xdotool(const std::string& arguments) const

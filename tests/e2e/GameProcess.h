@@ -42,6 +42,8 @@ public:
     bool geometry(int& x, int& y, int& width, int& height) const;
 
     Screenshot screenshot() const;
+    // The folder the running game has made its working directory.
+    std::string workingDirectory() const;
 
     // Mouse input at window coordinates, through xdotool.
     void click(int x, int y, int button = 1) const;
