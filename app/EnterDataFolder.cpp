@@ -8,12 +8,30 @@
 #include <system_error>
 #include <unistd.h>
 
+namespace {
+
+// Held in a function so that it exists before the global objects of other
+// files, which are built in no set order, ask for it.
+std::string& startFolder()
+{
+    static std::string folder;
+    return folder;
+}
+
+}  // namespace
+
+const std::string& startingFolder()
+{
+    return startFolder();
+}
+
 void enterDataFolder()
 {
     DataFolderPlaces places;
     places.namedFolder = std::getenv("HEXTOWER_DATA");
     std::error_code error;
     places.workingDirectory = std::filesystem::current_path(error).string();
+    startFolder() = places.workingDirectory;
     places.programPath = std::filesystem::read_symlink("/proc/self/exe", error).string();
     places.buildProgramFolder = HEXTOWER_BUILD_PROGRAM_FOLDER;
     places.checkoutDataFolder = HEXTOWER_CHECKOUT_DATA_FOLDER;
