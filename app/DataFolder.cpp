@@ -1,5 +1,8 @@
 #include "app/DataFolder.h"
 
+#include "game/Tile.h"
+#include "themes/ThemeFile.h"
+
 #include <filesystem>
 #include <system_error>
 
@@ -7,7 +10,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const char* const kWhatHoldsTheData = "themes.txt and Data/3DS/tile.3DS";
+// A function, not a global string: the search runs while the globals of
+// other files are built, perhaps before this file's.
+std::string whatHoldsTheData()
+{
+    return std::string(kThemeFileName) + " and " + kTileModelFile;
+}
 
 bool isFile(const fs::path& path)
 {
@@ -47,7 +55,7 @@ std::string programName(const DataFolderPlaces& places)
 bool holdsGameData(const std::string& folder)
 {
     const fs::path path(folder);
-    return isFile(path / "themes.txt") && isFile(path / "Data" / "3DS" / "tile.3DS");
+    return isFile(path / kThemeFileName) && isFile(path / kTileModelFile);
 }
 
 DataFolderChoice chooseDataFolder(const DataFolderPlaces& places)
@@ -58,14 +66,14 @@ DataFolderChoice chooseDataFolder(const DataFolderPlaces& places)
         if (holdsGameData(places.namedFolder))
             return {places.namedFolder, ""};
         return {"", prefix + "HEXTOWER_DATA names " + places.namedFolder + ", which does not hold the game's data (" +
-                        kWhatHoldsTheData + "); point it at the game's data folder or unset it"};
+                        whatHoldsTheData() + "); point it at the game's data folder or unset it"};
     }
     if (holdsGameData(places.workingDirectory))
         return {places.workingDirectory, ""};
     const std::string own = ownDataFolder(places);
     if (holdsGameData(own))
         return {own, ""};
-    return {"", prefix + "found no game data (" + kWhatHoldsTheData + ") in the working directory " +
+    return {"", prefix + "found no game data (" + whatHoldsTheData() + ") in the working directory " +
                     places.workingDirectory + " nor in " + own +
                     "; set HEXTOWER_DATA to the game's data folder, or reinstall the game"};
 }
