@@ -38,6 +38,8 @@ bool sameFolder(const std::string& a, const std::string& b)
 // or a staged install tree works as it is.
 std::string ownDataFolder(const DataFolderPlaces& places)
 {
+    if (places.programPath.empty())
+        return "";  // the program's own place is unknown
     const fs::path programFolder = fs::path(places.programPath).parent_path();
     if (!places.buildProgramFolder.empty() && sameFolder(programFolder, places.buildProgramFolder))
         return places.checkoutDataFolder;
@@ -71,9 +73,9 @@ DataFolderChoice chooseDataFolder(const DataFolderPlaces& places)
     if (holdsGameData(places.workingDirectory))
         return {places.workingDirectory, ""};
     const std::string own = ownDataFolder(places);
-    if (holdsGameData(own))
+    if (!own.empty() && holdsGameData(own))
         return {own, ""};
     return {"", prefix + "found no game data (" + whatHoldsTheData() + ") in the working directory " +
-                    places.workingDirectory + " nor in " + own +
+                    places.workingDirectory + (own.empty() ? "" : " nor in " + own) +
                     "; set HEXTOWER_DATA to the game's data folder, or reinstall the game"};
 }

@@ -108,13 +108,22 @@ TEST_F(DataFolderSearch, TakesTheFirstPlaceInOrderAndNeverFallsBackFromANamedFol
     }
 }
 
-TEST_F(DataFolderSearch, TakesAnEmptyVariableAsUnset)
+TEST_F(DataFolderSearch, TakesAnEmptyVariableAsUnsetAndAnUnknownProgramPlaceAsNoData)
 {
     DataFolderPlaces places;
     places.namedFolder = "";
     places.workingDirectory = at("start");
     places.programPath = at("empty") + "/hextower";
     EXPECT_EQ(chooseDataFolder(places).folder, at("start"));
+
+    // Without its own place the program must not guess one from the
+    // working directory.
+    places.workingDirectory = at("prefix/lib/games/hextower");
+    places.programPath = "";
+    places.installedDataFromProgram = "../../../share/games/hextower";
+    const DataFolderChoice choice = chooseDataFolder(places);
+    EXPECT_EQ(choice.folder, "");
+    EXPECT_NE(choice.failure.find(places.workingDirectory), std::string::npos) << choice.failure;
 }
 
 }  // namespace
