@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <chrono>
 #include <csignal>
+#include <filesystem>
 #include <cstdlib>
 #include <fcntl.h>
 #include <fstream>
@@ -183,6 +184,12 @@ double GameProcess::processorSeconds() const
     unsigned long user = 0, system = 0;
     fields >> user >> system;
     return static_cast<double>(user + system) / static_cast<double>(sysconf(_SC_CLK_TCK));
+}
+
+std::string GameProcess::workingDirectory() const
+{
+    std::error_code error;
+    return std::filesystem::read_symlink("/proc/" + std::to_string(pid_) + "/cwd", error).string();
 }
 
 void GameProcess::xdotool(const std::string& arguments) const

@@ -60,6 +60,8 @@ public:
     // the window cannot be read.
     Screenshot screenshot() const;
     Screenshot grab(Area area) const;
+    // The folder the running game has made its working directory.
+    std::string workingDirectory() const;
 
     // Mouse input at window coordinates, through xdotool.
     void click(int x, int y, int button = 1) const;

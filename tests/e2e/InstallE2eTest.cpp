@@ -1,7 +1,10 @@
-// The game as a distribution installs it: `cmake --install` staged with
-// DESTDIR into a folder whose name holds a space, started through its
-// launcher from an unrelated folder.  The same check runs against the
-// installed Debian package when .ci/run names its launcher.
+// Where the game finds its data.  The game as a distribution installs it:
+// `cmake --install` staged with DESTDIR into a folder whose name holds a
+// space, started through its launcher from an unrelated folder; the same
+// check runs against the installed Debian package when .ci/run names its
+// launcher.  The game in its build tree, started from anywhere, reads its
+// own checkout's data; a data folder named by HEXTOWER_DATA that does not
+// hold the data ends it at once.
 
 #include "devlibs/game_process/GameProcess.h"
 #include "game/GameState.h"
@@ -11,6 +14,7 @@
 #include <stb_image.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -56,6 +60,20 @@ void expectShowsTheTower(const GameProcess& game, const std::string& themeFile)
             for (const PackedColor& color : theme.tileColors)
                 tilePixels += near(shot.at(x, y), color, 8);
     EXPECT_GT(tilePixels, 5000);
+}
+
+// Runs a shell command to its end; its output, standard error included, in
+// `output`.  Returns the exit status, or -1 when it did not exit.
+int runToEnd(const std::string& command, std::string& output)
+{
+    FILE* pipe = popen((command + " 2>&1").c_str(), "r");
+    if (pipe == nullptr)
+        return -1;
+    char buffer[256];
+    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr)
+        output += buffer;
+    const int status = pclose(pipe);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 class InstalledGame : public testing::Test {
@@ -127,22 +145,42 @@ TEST_F(InstalledGame, LauncherStartsItFromAnyFolderPassingTheArgumentsOn)
     expectShowsTheTower(game, dataFolder() + "/themes.txt");
 }
 
-TEST_F(InstalledGame, LauncherSaysInOneLineWhenTheDataFolderIsMissing)
+TEST_F(InstalledGame, SaysInOneLineWhenTheDataFolderIsMissing)
 {
     fs::rename(dataFolder(), prefix() + "/share/games/moved");
-    const std::string command =
-        "cd " + shellQuoted(elsewhere_) + " && timeout 30 " + shellQuoted(launcher()) + " 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
     std::string output;
-    char buffer[256];
-    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr)
-        output += buffer;
-    const int status = pclose(pipe);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 1);
+    EXPECT_EQ(runToEnd("cd " + shellQuoted(elsewhere_) + " && timeout 30 " + shellQuoted(launcher()), output), 1);
     EXPECT_EQ(std::count(output.begin(), output.end(), '\n'), 1) << output;
     EXPECT_NE(output.find(dataFolder()), std::string::npos) << output;
+}
+
+// From the root folder, where no data lies, the game of the build tree reads
+// its own checkout's data: its working directory tells which folder won.
+TEST(BuildTreeGame, ShowsTheTowerFromItsCheckoutWhenStartedFromTheRootFolder)
+{
+    GameProcess game("/", {"env", "-u", "HEXTOWER_DATA", HEXTOWER_BINARY}, HEXTOWER_BINARY);
+    const fs::path checkoutData = fs::path(HEXTOWER_SOURCE_DIR) / "assets";
+    EXPECT_EQ(fs::path(game.workingDirectory()), fs::canonical(checkoutData));
+    expectShowsTheTower(game, (checkoutData / "themes.txt").string());
+}
+
+// A folder named by HEXTOWER_DATA is the only one tried: an empty one ends
+// the game at once with one line, before any dialog or window.
+TEST(BuildTreeGame, EndsAtOnceWhenHextowerDataNamesAFolderWithoutTheData)
+{
+    char folder[] = "/tmp/hextower empty XXXXXX";
+    ASSERT_NE(mkdtemp(folder), nullptr);
+    const auto start = std::chrono::steady_clock::now();
+    std::string output;
+    const int status = runToEnd("cd " + shellQuoted(HEXTOWER_SOURCE_DIR) + "/assets && HEXTOWER_DATA=" +
+                                    shellQuoted(folder) + " timeout 30 " + shellQuoted(HEXTOWER_BINARY),
+                                output);
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+    fs::remove(folder);
+    EXPECT_EQ(status, 1);
+    EXPECT_LT(took.count(), 5.0);
+    EXPECT_EQ(std::count(output.begin(), output.end(), '\n'), 1) << output;
+    EXPECT_NE(output.find(folder), std::string::npos) << output;
 }
 
 // The installed Debian package, from the root folder: .ci/run installs it

@@ -1,7 +1,8 @@
 // snapshot OUT.png [options]: draws the game's own frame for a chosen board
-// state and saves the back buffer as a PNG.  Run it from the assets
-// directory (under xvfb-run where there is no screen).
+// state and saves the back buffer as a PNG (under xvfb-run where there is no
+// screen).
 
+#include "app/EnterDataFolder.h"
 #include "app/Frame.h"
 #include "devlibs/scene_setup/GameWindow.h"
 #include "devlibs/scene_setup/SceneSetup.h"
@@ -13,6 +14,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -104,7 +106,7 @@ std::vector<unsigned char> scaled(const std::vector<unsigned char>& pixels, cons
 
 void printUsage(std::FILE* out, const char* program)
 {
-    std::fprintf(out, "usage: %s OUT.png [options]  (from the assets directory)\n%s%s", program,
+    std::fprintf(out, "usage: %s OUT.png [options]\n%s%s", program,
                  kSceneOptionsUsage, kFramingUsage);
 }
 
@@ -114,7 +116,9 @@ int main(int argc, char** argv)
         printUsage(stderr, argv[0]);
         return 2;
     }
-    const std::string outPath = argv[1];
+    // The game's data folder may have become the working directory; the
+    // picture goes where the caller meant it.
+    const std::string outPath = (std::filesystem::path(startingFolder()) / argv[1]).string();
     int optionCount = argc - 2;
     Framing framing;
     SceneOptions options;
@@ -144,6 +148,6 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "%s: cannot write %s\n", argv[0], outPath.c_str());
         return 1;
     }
-    std::printf("wrote %s\n", outPath.c_str());
+    std::printf("wrote %s\n", argv[1]);
     return 0;
 }

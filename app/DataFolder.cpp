@@ -1,0 +1,81 @@
+#include "app/DataFolder.h"
+
+#include "game/Tile.h"
+#include "themes/ThemeFile.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A function, not a global string: the search runs while the globals of
+// other files are built, perhaps before this file's.
+std::string whatHoldsTheData()
+{
+    return std::string(kThemeFileName) + " and " + kTileModelFile;
+}
+
+bool isFile(const fs::path& path)
+{
+    std::error_code error;
+    return fs::is_regular_file(path, error);
+}
+
+// The same folder however it is spelt: links and dot-dots resolved.
+bool sameFolder(const std::string& a, const std::string& b)
+{
+    std::error_code errorA, errorB;
+    const fs::path canonicalA = fs::weakly_canonical(a, errorA);
+    const fs::path canonicalB = fs::weakly_canonical(b, errorB);
+    return !errorA && !errorB && canonicalA == canonicalB;
+}
+
+// The data folder that belongs to the program itself.  A program in its
+// build tree reads its own checkout's data, never an installed copy; an
+// installed one finds its data from its own place, so that a moved prefix
+// or a staged install tree works as it is.
+std::string ownDataFolder(const DataFolderPlaces& places)
+{
+    if (places.programPath.empty())
+        return "";  // the program's own place is unknown
+    const fs::path programFolder = fs::path(places.programPath).parent_path();
+    if (!places.buildProgramFolder.empty() && sameFolder(programFolder, places.buildProgramFolder))
+        return places.checkoutDataFolder;
+    return (programFolder / places.installedDataFromProgram).lexically_normal().string();
+}
+
+std::string programName(const DataFolderPlaces& places)
+{
+    const std::string name = fs::path(places.programPath).filename().string();
+    return name.empty() ? "hextower" : name;
+}
+
+}  // namespace
+
+bool holdsGameData(const std::string& folder)
+{
+    const fs::path path(folder);
+    return isFile(path / kThemeFileName) && isFile(path / kTileModelFile);
+}
+
+DataFolderChoice chooseDataFolder(const DataFolderPlaces& places)
+{
+    const std::string prefix = programName(places) + ": ";
+    // An empty HEXTOWER_DATA counts as unset, as an empty HEXTOWER_FPS does.
+    if (places.namedFolder != nullptr && places.namedFolder[0] != '\0') {
+        if (holdsGameData(places.namedFolder))
+            return {places.namedFolder, ""};
+        return {"", prefix + "HEXTOWER_DATA names " + places.namedFolder + ", which does not hold the game's data (" +
+                        whatHoldsTheData() + "); point it at the game's data folder or unset it"};
+    }
+    if (holdsGameData(places.workingDirectory))
+        return {places.workingDirectory, ""};
+    const std::string own = ownDataFolder(places);
+    if (!own.empty() && holdsGameData(own))
+        return {own, ""};
+    return {"", prefix + "found no game data (" + whatHoldsTheData() + ") in the working directory " +
+                    places.workingDirectory + (own.empty() ? "" : " nor in " + own) +
+                    "; set HEXTOWER_DATA to the game's data folder, or reinstall the game"};
+}

@@ -1,0 +1,34 @@
+#pragma once
+// Where the game reads its themes and models from.  The search is settled
+// before any of them is read; this part only decides, from what it is given,
+// so that it can be tried on folders of any shape.
+
+#include <string>
+
+// What the search looks at.
+struct DataFolderPlaces {
+    const char* namedFolder = nullptr;  // HEXTOWER_DATA; null when unset
+    std::string workingDirectory;
+    std::string programPath;  // the running program's file, links resolved
+    // Where a program built in the checkout lies, and the checkout's data.
+    std::string buildProgramFolder;
+    std::string checkoutDataFolder;
+    // The installed data folder, relative to the installed program's folder.
+    std::string installedDataFromProgram;
+};
+
+// The chosen folder, or, when none holds the data, the one line (without its
+// newline) that tells where the search looked and what to do.
+struct DataFolderChoice {
+    std::string folder;
+    std::string failure;
+};
+
+// A folder holds the game's data when it has the themes and the tile model.
+bool holdsGameData(const std::string& folder);
+
+// In order: the folder HEXTOWER_DATA names, when it is set, and then only
+// that one; the working directory; the program's own data folder: its
+// checkout's assets when it runs from its build tree, otherwise the
+// installed data folder beside it.
+DataFolderChoice chooseDataFolder(const DataFolderPlaces& places);

@@ -1,0 +1,129 @@
+#include "app/DataFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+void writeFile(const fs::path& path)
+{
+    fs::create_directories(path.parent_path());
+    std::ofstream(path) << "x";
+}
+
+void makeData(const fs::path& folder)
+{
+    writeFile(folder / "themes.txt");
+    writeFile(folder / "Data/3DS/tile.3DS");
+}
+
+class DataFolderSearch : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        char pattern[] = "/tmp/hextower-data-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        root_ = pattern;
+        for (const char* folder : {"named", "start", "checkout/assets", "prefix/share/games/hextower"})
+            makeData(root_ / folder);
+        for (const char* folder : {"empty", "build/bin", "prefix/lib/games/hextower", "bare/lib/games/hextower",
+                                   "checkout-without-data"})
+            fs::create_directories(root_ / folder);
+        writeFile(root_ / "themes-only/themes.txt");
+        writeFile(root_ / "tile-only/Data/3DS/tile.3DS");
+        fs::create_directory_symlink(root_ / "build", root_ / "build-link");
+    }
+    void TearDown() override { fs::remove_all(root_); }
+
+    std::string at(const char* folder) const { return (root_ / folder).string(); }
+
+    fs::path root_;
+};
+
+TEST_F(DataFolderSearch, TellsAFolderThatHoldsTheData)
+{
+    EXPECT_TRUE(holdsGameData(at("start")));
+    for (const char* folder : {"empty", "themes-only", "tile-only", "no-such-folder"})
+        EXPECT_FALSE(holdsGameData(at(folder))) << folder;
+}
+
+TEST_F(DataFolderSearch, TakesTheFirstPlaceInOrderAndNeverFallsBackFromANamedFolder)
+{
+    struct Case {
+        const char* what;
+        const char* named;  // HEXTOWER_DATA below the root; nullptr: unset
+        const char* start;  // the working directory
+        const char* program;  // the program's folder
+        const char* buildTree;  // where a program of the build tree lies
+        const char* checkout;  // the build tree's data
+        const char* chosen;  // nullptr: none, and the failure names `mentioned`
+        std::vector<const char*> mentioned;
+    };
+    const char* const build = "build/bin";
+    const char* const installed = "prefix/lib/games/hextower";
+    const std::vector<Case> cases = {
+        {"named folder first", "named", "start", build, build, "checkout/assets", "named", {}},
+        {"named but empty: an error, not a fall-back", "empty", "start", build, build, "checkout/assets", nullptr,
+         {"HEXTOWER_DATA", "empty"}},
+        {"then the working directory", nullptr, "start", build, build, "checkout/assets", "start", {}},
+        {"build tree: its checkout", nullptr, "empty", build, build, "checkout/assets", "checkout/assets", {}},
+        {"build tree by another path", nullptr, "empty", "build-link/bin", build, "checkout/assets",
+         "checkout/assets", {}},
+        {"installed: the data beside it", nullptr, "empty", installed, build, "checkout/assets",
+         "prefix/share/games/hextower", {}},
+        {"installed without data", nullptr, "empty", "bare/lib/games/hextower", build, "checkout/assets", nullptr,
+         {"empty", "bare/share/games/hextower"}},
+        // A build tree laid out like an install still reads only its checkout.
+        {"build tree never reads an installed copy", nullptr, "empty", installed, installed,
+         "checkout-without-data", nullptr, {"empty", "checkout-without-data"}},
+    };
+    for (const Case& c : cases) {
+        const std::string named = c.named == nullptr ? "" : at(c.named);
+        DataFolderPlaces places;
+        places.namedFolder = c.named == nullptr ? nullptr : named.c_str();
+        places.workingDirectory = at(c.start);
+        places.programPath = at(c.program) + "/hextower";
+        places.buildProgramFolder = at(c.buildTree);
+        places.checkoutDataFolder = at(c.checkout);
+        places.installedDataFromProgram = "../../../share/games/hextower";
+
+        const DataFolderChoice choice = chooseDataFolder(places);
+        if (c.chosen != nullptr) {
+            EXPECT_EQ(fs::weakly_canonical(choice.folder), fs::weakly_canonical(at(c.chosen))) << c.what;
+            EXPECT_EQ(choice.failure, "") << c.what;
+            continue;
+        }
+        EXPECT_EQ(choice.folder, "") << c.what;
+        EXPECT_EQ(choice.failure.rfind("hextower: ", 0), 0u) << c.what << ": " << choice.failure;
+        EXPECT_EQ(choice.failure.find('\n'), std::string::npos) << c.what;
+        for (const char* place : c.mentioned)
+            EXPECT_NE(choice.failure.find(place), std::string::npos) << c.what << ": " << choice.failure;
+    }
+}
+
+TEST_F(DataFolderSearch, TakesAnEmptyVariableAsUnsetAndAnUnknownProgramPlaceAsNoData)
+{
+    DataFolderPlaces places;
+    places.namedFolder = "";
+    places.workingDirectory = at("start");
+    places.programPath = at("empty") + "/hextower";
+    EXPECT_EQ(chooseDataFolder(places).folder, at("start"));
+
+    // Without its own place the program must not guess one from the
+    // working directory.
+    places.workingDirectory = at("prefix/lib/games/hextower");
+    places.programPath = "";
+    places.installedDataFromProgram = "../../../share/games/hextower";
+    const DataFolderChoice choice = chooseDataFolder(places);
+    EXPECT_EQ(choice.folder, "");
+    EXPECT_NE(choice.failure.find(places.workingDirectory), std::string::npos) << choice.failure;
+}
+
+}  // namespace
