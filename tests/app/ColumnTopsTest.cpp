@@ -10,6 +10,7 @@
 #include "tools/colour_science/ColourScience.h"
 #include "tools/scene_setup/GameWindow.h"
 #include "tools/scene_setup/SceneSetup.h"
+#include "tools/soak/GameReset.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
@@ -46,6 +47,7 @@ TEST(ColumnTops, StandOutFromTheBackgroundInEveryTheme)
     for (int theme = 0; theme < kThemeCount; ++theme) {
         SceneOptions options;
         options.theme = theme;
+        startFreshGame(options.seed);  // whatever the tests before left behind
         setUpBoard(options);
         drawScene();  // the first frame sets the theme's background for the next
         drawScene();
