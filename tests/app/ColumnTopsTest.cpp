@@ -23,10 +23,10 @@ namespace {
 // The band of the caps in the 800 x 800 window, from its top-left corner.
 constexpr int kBandLeft = 250, kBandRight = 550;
 constexpr int kBandTop = 20, kBandBottom = 300;
-constexpr double kLargeTextContrast = 3.0;  // WCAG's least for graphics a player must see
+constexpr double kNonTextContrast = 3.0;  // WCAG's least for graphics a player must make out
 constexpr long kLeastStandingOut = 5000;
 
-// Band pixels at kLargeTextContrast or more against the background.
+// Band pixels at kNonTextContrast or more against the background.
 long pixelsStandingOut(const PackedColor& background)
 {
     const int width = kBandRight - kBandLeft, height = kBandBottom - kBandTop;
@@ -36,7 +36,7 @@ long pixelsStandingOut(const PackedColor& background)
     glReadPixels(kBandLeft, kGameWindowSize - kBandBottom, width, height, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
     long count = 0;
     for (std::size_t i = 0; i < pixels.size(); i += 3)
-        count += contrastRatio(packColor(pixels[i], pixels[i + 1], pixels[i + 2]), background) >= kLargeTextContrast;
+        count += contrastRatio(packColor(pixels[i], pixels[i + 1], pixels[i + 2]), background) >= kNonTextContrast;
     return count;
 }
 
@@ -53,7 +53,7 @@ TEST(ColumnTops, StandOutFromTheBackgroundInEveryTheme)
         drawScene();
         glFinish();
         const long count = pixelsStandingOut(themes[theme].backgroundColor);
-        std::printf("%-13s %6ld pixels at %.0f:1 or more\n", themes[theme].name.c_str(), count, kLargeTextContrast);
+        std::printf("%-13s %6ld pixels at %.0f:1 or more\n", themes[theme].name.c_str(), count, kNonTextContrast);
         EXPECT_GE(count, kLeastStandingOut) << themes[theme].name;
     }
 }
