@@ -4,16 +4,17 @@
 #include "app/Callbacks.h"
 #include "app/FramePacing.h"
 #include "app/WindowClass.h"
+#include "app/WindowOptions.h"
 #include "game/Clock.h"
 
 #include <GL/glut.h>
 
 int main(int argc, char** argv)
 {
+    const WindowOptions options = readWindowOptions(argc, argv);
     glutInit(&argc, argv);
     glutInitDisplayMode(GLUT_DOUBLE | GLUT_RGB | GLUT_DEPTH);
-    glutInitWindowSize(800, 800);
-    glutInitWindowPosition(100, 100);
+    requestWindowPlacement(options);
     glutCreateWindow(argv[0]);
     setWindowClass("hextower");
     startUp();
