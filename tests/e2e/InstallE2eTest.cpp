@@ -3,7 +3,7 @@
 // launcher from an unrelated folder.  The same check runs against the
 // installed Debian package when .ci/run names its launcher.
 
-#include "tests/e2e/GameProcess.h"
+#include "tests/e2e/PlayChecks.h"
 #include "themes/ThemeFile.h"
 
 #include <gtest/gtest.h>
@@ -21,7 +21,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int kStartTheme = 5;
 constexpr int kIconSizes[] = {48, 64, 128, 256};
 
 std::string shellQuoted(const std::string& text)
@@ -123,7 +122,11 @@ TEST_F(InstalledGame, LauncherStartsItFromAnyFolderPassingTheArgumentsOn)
     ASSERT_NE(display, nullptr);
     // Without DISPLAY the game finds the X display only through GLUT's own
     // -display option, which the launcher has to pass on.
-    GameProcess game(elsewhere_, {"env", "-u", "DISPLAY", launcher(), "-display", display}, "hextower");
+    std::vector<std::string> command = {"env", "-u", "DISPLAY"};
+    for (const std::string& word : gameIn800Window(launcher()))
+        command.push_back(word);
+    command.insert(command.end(), {"-display", display});
+    GameProcess game(elsewhere_, command, "hextower");
     expectShowsTheTower(game, dataFolder() + "/themes.txt");
 }
 
@@ -153,7 +156,7 @@ TEST(InstalledPackage, LauncherShowsTheTowerFromTheRootFolder)
     if (launcher == nullptr)
         GTEST_SKIP() << "HEXTOWER_INSTALLED_LAUNCHER names no installed game";
     const fs::path games = fs::path(launcher).parent_path();
-    GameProcess game("/", {launcher}, "hextower");
+    GameProcess game("/", gameIn800Window(launcher), "hextower");
     expectShowsTheTower(game, (games / "../share/games/hextower/themes.txt").string());
 }
 
