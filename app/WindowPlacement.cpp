@@ -25,8 +25,9 @@ WindowPlacement placeWindow(const ScreenRect& monitor, double dpi)
     WindowPlacement placement;
     placement.size = std::max(1, std::min(wanted, room));
     // At the preferred corner, or nearer the monitor's top-left corner where
-    // the window would otherwise reach past its spare room.
-    placement.x = std::min(kPreferredCorner, monitor.x + (monitor.width - placement.size) / 2);
-    placement.y = std::min(kPreferredCorner, monitor.y + (monitor.height - placement.size) / 2);
+    // the window would otherwise eat into the room kept for the desktop.
+    const int keptBeyond = kDesktopReserve / 2;
+    placement.x = std::min(kPreferredCorner, monitor.x + monitor.width - placement.size - keptBeyond);
+    placement.y = std::min(kPreferredCorner, monitor.y + monitor.height - placement.size - keptBeyond);
     return placement;
 }
