@@ -36,7 +36,8 @@ WatchedGame::WatchedGame(_XDisplay* display, const char* frameRate) : display_(d
         dup2(quiet, STDOUT_FILENO);
         if (frameRate != nullptr)
             setenv("HEXTOWER_FPS", frameRate, 1);
-        execl(HEXTOWER_BINARY, HEXTOWER_BINARY, static_cast<char*>(nullptr));
+        // The 800 x 800 window the checks read, whatever screen this is.
+        execl(HEXTOWER_BINARY, HEXTOWER_BINARY, "-geometry", "800x800+100+100", static_cast<char*>(nullptr));
         _exit(127);
     }
     // The game's window is the one titled with the program path.
