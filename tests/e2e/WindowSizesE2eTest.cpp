@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ostream>
 
 namespace {
 
@@ -27,6 +28,11 @@ struct Placement {
     Region of(Region r) const { return {x(r.x0), y(r.y0), x(r.x1), y(r.y1)}; }
     bool inside(Region r) const { return r.x0 >= 0 && r.y0 >= 0 && r.x1 <= width && r.y1 <= height; }
 };
+
+void PrintTo(const Placement& window, std::ostream* out)
+{
+    *out << window.width << "x" << window.height;
+}
 
 int buttonPixels(const Screenshot& shot, const Placement& window, int slot, PackedColor color)
 {
