@@ -19,8 +19,8 @@ endif
 # pointer control, the menu-entry and metadata validators); the fuzzer; the
 # Debian package and its check.
 PLAY_PACKAGES := cmake make g++ pkg-config freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev \
-	libgl1-mesa-dri libstb-dev libx11-dev
-TEST_PACKAGES := $(PLAY_PACKAGES) libgtest-dev xvfb xauth xdotool desktop-file-utils appstream
+	libgl1-mesa-dri libstb-dev libx11-dev libxrandr-dev
+TEST_PACKAGES := $(PLAY_PACKAGES) libgtest-dev xvfb xauth xdotool x11-xserver-utils desktop-file-utils appstream
 FUZZ_PACKAGES := $(PLAY_PACKAGES) clang libclang-rt-14-dev
 PACKAGE_PACKAGES := $(PLAY_PACKAGES) dpkg-dev file lintian
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)

@@ -4,6 +4,7 @@
 
 #include "app/Callbacks.h"
 
+#include "app/RulesFrame.h"
 #include "app/RulesWindow.h"
 #include "app/Turntable.h"
 #include "game/GameState.h"
@@ -15,7 +16,7 @@
 
 namespace {
 
-constexpr int kThemeSplitX = kRulesWindowSize / 2;  // the rules' window's middle column
+constexpr float kThemeSplitX = kRulesWindowSize / 2;  // the middle of the window
 
 // Window x of the last left press or motion event: where a drag step starts.
 float lastMouseX = 0;
@@ -47,7 +48,7 @@ void onMouse(int button, int state, int x, int y)
     if (button == GLUT_LEFT_BUTTON && pressed)
         lastMouseX = static_cast<float>(x);
     if (button == GLUT_RIGHT_BUTTON && pressed)
-        gameController.stepTheme(x > kThemeSplitX ? +1 : -1);
+        gameController.stepTheme(pressInRulesWindow(currentRulesFrame(), x, y).x > kThemeSplitX ? +1 : -1);
     if (button == GLUT_LEFT_BUTTON && pressed)
         pickAt(x, y);
 }

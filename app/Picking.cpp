@@ -1,9 +1,10 @@
 // Finding what lies under a left press: a tile of the tower, found in 3D by
 // reading back the depth under the pointer, or a power-up button, found by
-// fixed rectangles of window pixels.
+// fixed rectangles of the rules window's pixels.
 
 #include "game/GameController.h"
 
+#include "app/RulesFrame.h"
 #include "game/Board.h"
 
 #include <GL/glu.h>
@@ -23,8 +24,8 @@ bool insideTileBox(double x, double y, double z)
     return -5 < x && x < 5 && -5 < z && z < 5 && 43 < y && y < 114.9 && z != 0;
 }
 
-// The three button rectangles, in pixels of the initial 800 x 800 window
-// with y counted upwards; bounds inclusive.
+// The three button rectangles, in pixels of the 800 x 800 rules window with
+// y counted upwards; bounds inclusive.
 bool insideButtonRectangle(float winX, float winY)
 {
     return (645 <= winX && winX <= 695 && 325 <= winY && winY <= 380) ||
@@ -76,10 +77,11 @@ void GameController::pick(int x, int y)
         hitCode = kHitTile;
         return;
     }
-    if (insideButtonRectangle(winX, winY)) {
+    const RulesPoint press = pressInRulesWindow(rulesFrameOf(viewport[2], viewport[3]), x, y);
+    if (insideButtonRectangle(press.x, press.y)) {
         hitCode = kHitButton;
-        clickX = static_cast<int>(winX);
-        clickY = static_cast<int>(winY);
+        clickX = static_cast<int>(press.x);
+        clickY = static_cast<int>(press.y);
     }
 }
 

@@ -5,16 +5,17 @@
 #include "app/FramePacing.h"
 #include "app/RulesWindow.h"
 #include "app/WindowClass.h"
+#include "app/WindowOptions.h"
 #include "game/Clock.h"
 
 #include <GL/glut.h>
 
 int main(int argc, char** argv)
 {
+    const WindowOptions options = readWindowOptions(argc, argv);
     glutInit(&argc, argv);
     glutInitDisplayMode(GLUT_DOUBLE | GLUT_RGB | GLUT_DEPTH);
-    glutInitWindowSize(kRulesWindowSize, kRulesWindowSize);
-    glutInitWindowPosition(100, 100);
+    requestWindowPlacement(options);
     glutCreateWindow(argv[0]);
     setWindowClass("hextower");
     startUp();

@@ -66,6 +66,11 @@ int Screenshot::changedPixels(const Screenshot& other, int x0, int y0, int x1, i
     return changed;
 }
 
+std::vector<std::string> gameIn800Window(const std::string& binary)
+{
+    return {binary, "-geometry", "800x800+100+100"};
+}
+
 GameProcess::GameProcess(const std::string& workingDirectory, const char* frameRate)
     : GameProcess(workingDirectory, {HEXTOWER_BINARY}, HEXTOWER_BINARY, frameRate)
 {

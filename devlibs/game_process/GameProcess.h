@@ -36,6 +36,11 @@ struct Screenshot {
 constexpr const char* kUnpacedFrames = "0";
 constexpr const char* kDefaultPacing = nullptr;
 
+// The game's command line with an 800 x 800 window at (100, 100), whatever
+// screen it runs on: whoever reads the window's pixels at the rules' places
+// needs that window.
+std::vector<std::string> gameIn800Window(const std::string& binary = HEXTOWER_BINARY);
+
 class GameProcess {
 public:
     // Starts the game with `workingDirectory` as its working directory and

@@ -58,6 +58,19 @@ TEST(Reshape, SetsViewportPerspectiveAndCamera)
     onReshape(800, 800);
 }
 
+TEST(Reshape, TallWindowsWidenTheViewToShowTheWholeScene)
+{
+    useGlWindow();
+    onReshape(600, 1200);
+    const auto projection = currentMatrix(GL_PROJECTION_MATRIX);
+    // Across, the scene shows as in a square window; upwards the view is
+    // twice as tall, so the square scene stands whole in its middle.
+    const double f = 1.0 / std::tan(60.0 * M_PI / 180.0);
+    EXPECT_NEAR(projection[0], f, 1e-6);
+    EXPECT_NEAR(projection[5], f / 2, 1e-6);
+    onReshape(800, 800);
+}
+
 TEST(Reshape, ZeroHeightIsTreatedAsOne)
 {
     useGlWindow();

@@ -6,8 +6,8 @@
 // own checkout's data; a data folder named by HEXTOWER_DATA that does not
 // hold the data ends it at once.
 
-#include "devlibs/game_process/GameProcess.h"
 #include "game/GameState.h"
+#include "tests/e2e/PlayChecks.h"
 #include "themes/ThemeFile.h"
 
 #include <gtest/gtest.h>
@@ -141,7 +141,11 @@ TEST_F(InstalledGame, LauncherStartsItFromAnyFolderPassingTheArgumentsOn)
     ASSERT_NE(display, nullptr);
     // Without DISPLAY the game finds the X display only through GLUT's own
     // -display option, which the launcher has to pass on.
-    GameProcess game(elsewhere_, {"env", "-u", "DISPLAY", launcher(), "-display", display}, "hextower");
+    std::vector<std::string> command = {"env", "-u", "DISPLAY"};
+    for (const std::string& word : gameIn800Window(launcher()))
+        command.push_back(word);
+    command.insert(command.end(), {"-display", display});
+    GameProcess game(elsewhere_, command, "hextower");
     expectShowsTheTower(game, dataFolder() + "/themes.txt");
 }
 
@@ -191,7 +195,7 @@ TEST(InstalledPackage, LauncherShowsTheTowerFromTheRootFolder)
     if (launcher == nullptr)
         GTEST_SKIP() << "HEXTOWER_INSTALLED_LAUNCHER names no installed game";
     const fs::path games = fs::path(launcher).parent_path();
-    GameProcess game("/", {launcher}, "hextower");
+    GameProcess game("/", gameIn800Window(launcher), "hextower");
     expectShowsTheTower(game, (games / "../share/games/hextower/themes.txt").string());
 }
 

@@ -27,7 +27,7 @@ TEST(PacedGame, AFadeAndARiseLastTheirFramesAtTheDisplaysPace)
 
     TurnTiming timing{"not started"};
     for (int attempt = 0; attempt < kAttempts && !timing.problem.empty(); ++attempt) {
-        GameProcess game(assets, kDefaultPacing);
+        GameProcess game(assets, gameIn800Window(), HEXTOWER_BINARY, kDefaultPacing);
         ASSERT_TRUE(game.hasWindow());
         pause(1000);  // past the start-up
         timing = timeOneTurn(game, themes[kStartTheme]);

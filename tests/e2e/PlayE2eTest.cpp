@@ -1,135 +1,28 @@
 // Playing the real game with the mouse: pops, drags, theme steps, power-ups
 // and the end of a game.
 
-#include "devlibs/game_process/GameProcess.h"
-#include "themes/ThemeFile.h"
+#include "tests/e2e/PlayChecks.h"
 
 #include <gtest/gtest.h>
-
-#include <cstdio>
-#include <cstdlib>
-#include <fstream>
-#include <functional>
-#include <sstream>
-#include <unistd.h>
 
 namespace {
 
 constexpr int kTowerMiddleX = 400;  // column 0 faces the camera at the start
-// Regions of the 800 x 800 window, from its top-left corner.
-struct Region {
-    int x0, y0, x1, y1;
-};
+// Regions of the 800 x 800 window.
 constexpr Region kScoreColumn{600, 60, 760, 320};
 constexpr Region kTower{250, 40, 560, 790};
 constexpr Region kStopButton{610, 645, 706, 681};
 
-std::string assetDirectory()
-{
-    return std::string(HEXTOWER_SOURCE_DIR) + "/assets";
-}
-
-Theme shippedThemes[kThemeCount];
-
-const Theme& shippedTheme(int index)
-{
-    static const bool loaded = loadThemes(shippedThemes, (assetDirectory() + "/themes.txt").c_str());
-    (void)loaded;
-    return shippedThemes[index];
-}
-
-bool near(Rgb pixel, PackedColor color)
-{
-    return std::abs(pixel.r - color.r) <= 2 && std::abs(pixel.g - color.g) <= 2 &&
-           std::abs(pixel.b - color.b) <= 2;
-}
-
-int changedIn(const Screenshot& before, const Screenshot& after, Region r)
-{
-    return before.changedPixels(after, r.x0, r.y0, r.x1, r.y1);
-}
-
-// How many pixels of the region show the colour.
-int pixelsOfColor(const Screenshot& shot, Region r, PackedColor color)
-{
-    int count = 0;
-    for (int y = r.y0; y < r.y1; ++y)
-        for (int x = r.x0; x < r.x1; ++x)
-            count += near(shot.at(x, y), color);
-    return count;
-}
-
-// Polls screenshots until the condition holds or the time runs out.
-bool waitFor(const GameProcess& game, double seconds, const std::function<bool(const Screenshot&)>& condition)
-{
-    for (double waited = 0; waited < seconds; waited += 0.05) {
-        if (condition(game.screenshot()))
-            return true;
-        pause(50);
-    }
-    return false;
-}
-
-// The screen height of the middle of the lowest tile of the column facing
-// the camera: the first run of non-background pixels up the tower's middle.
 int lowestTileY(const Screenshot& shot, PackedColor background)
 {
-    int y = shot.area.height - 1;
-    while (y > 0 && near(shot.at(kTowerMiddleX, y), background))
-        --y;
-    const int bottom = y;
-    while (y > 0 && !near(shot.at(kTowerMiddleX, y), background))
-        --y;
-    return (bottom + y) / 2;
+    return lowestTileY(shot, background, kTowerMiddleX);
 }
-
-// A working directory like assets/ whose start theme has one tile colour
-// only, so that every pick pops the whole board.
-class OneColorAssets {
-public:
-    OneColorAssets()
-    {
-        char pattern[] = "/tmp/hextower-e2e-XXXXXX";
-        directory_ = mkdtemp(pattern);
-        std::ifstream in(assetDirectory() + "/themes.txt");
-        std::ofstream out(directory_ + "/themes.txt");
-        std::string line;
-        for (int index = 0; std::getline(in, line); ++index) {
-            if (index == 5) {
-                std::istringstream words(line);
-                std::string name, r, g, b, rest;
-                words >> name >> r >> g >> b;
-                line = name;
-                for (int i = 0; i < 6; ++i)
-                    line += " " + r + " " + g + " " + b;
-                for (int i = 0; i < 15; ++i)
-                    words >> rest;  // the other five tile colours
-                while (words >> rest)
-                    line += " " + rest;
-            }
-            out << line << "\n";
-        }
-        const std::string data = assetDirectory() + "/Data";
-        if (symlink(data.c_str(), (directory_ + "/Data").c_str()) != 0)
-            std::perror("symlink");
-    }
-    ~OneColorAssets()
-    {
-        std::remove((directory_ + "/Data").c_str());
-        std::remove((directory_ + "/themes.txt").c_str());
-        rmdir(directory_.c_str());
-    }
-    const std::string& path() const { return directory_; }
-
-private:
-    std::string directory_;
-};
 
 TEST(Play, ALeftClickOnATilePopsItAndTheScoreChanges)
 {
-    GameProcess game(assetDirectory());
+    GameProcess game(assetDirectory(), gameIn800Window(), HEXTOWER_BINARY);
     ASSERT_TRUE(game.hasWindow());
-    const PackedColor background = shippedTheme(5).backgroundColor;
+    const PackedColor background = shippedTheme(kStartTheme).backgroundColor;
     const Screenshot before = game.screenshot();
     const int y = lowestTileY(before, background);
     ASSERT_GT(y, 600) << "the lowest tile should stand near the bottom of the window";
@@ -143,7 +36,7 @@ TEST(Play, ALeftClickOnATilePopsItAndTheScoreChanges)
 
 TEST(Play, DraggingTurnsTheTower)
 {
-    GameProcess game(assetDirectory());
+    GameProcess game(assetDirectory(), gameIn800Window(), HEXTOWER_BINARY);
     ASSERT_TRUE(game.hasWindow());
     const Screenshot before = game.screenshot();
     game.press(150, 400);  // on the background: picks nothing
@@ -156,7 +49,7 @@ TEST(Play, DraggingTurnsTheTower)
 
 TEST(Play, RightClicksStepTheBackgroundForwardAndBack)
 {
-    GameProcess game(assetDirectory());
+    GameProcess game(assetDirectory(), gameIn800Window(), HEXTOWER_BINARY);
     ASSERT_TRUE(game.hasWindow());
     game.click(600, 30, 3);
     EXPECT_TRUE(waitFor(game, 2, [](const Screenshot& now) {
@@ -164,16 +57,16 @@ TEST(Play, RightClicksStepTheBackgroundForwardAndBack)
     }));
     game.click(200, 30, 3);
     EXPECT_TRUE(waitFor(game, 2, [](const Screenshot& now) {
-        return near(now.at(5, 5), shippedTheme(5).backgroundColor);
+        return near(now.at(5, 5), shippedTheme(kStartTheme).backgroundColor);
     }));
 }
 
 TEST(Play, OneHundredPointsArmStopAndPressingItDisarmsIt)
 {
     OneColorAssets assets;
-    GameProcess game(assets.path());
+    GameProcess game(assets.path(), gameIn800Window(), HEXTOWER_BINARY);
     ASSERT_TRUE(game.hasWindow());
-    const Theme& theme = shippedTheme(5);
+    const Theme& theme = shippedTheme(kStartTheme);
     EXPECT_GT(pixelsOfColor(game.screenshot(), kStopButton, theme.idleColor), 50);
     // Every pick pops the whole board: 48 points, then 12 for each new row.
     for (int turn = 0; turn < 12; ++turn) {
@@ -196,9 +89,9 @@ TEST(Play, OneHundredPointsArmStopAndPressingItDisarmsIt)
 
 TEST(Play, AGameEndsWhenAColumnFillsAndTheNextClickQuitsWithStatusZero)
 {
-    GameProcess game(assetDirectory());
+    GameProcess game(assetDirectory(), gameIn800Window(), HEXTOWER_BINARY);
     ASSERT_TRUE(game.hasWindow());
-    const Theme& theme = shippedTheme(5);
+    const Theme& theme = shippedTheme(kStartTheme);
     // Keep popping the lowest tile of the front column: the other columns
     // grow by a row every turn until one reaches the top.
     bool over = false;

@@ -42,7 +42,7 @@ const char* requestedFrameRate()
 // Share of one core an idle game uses over the measuring time.
 double idleShare(const char* frameRate)
 {
-    GameProcess game(HEXTOWER_ASSET_DIR, frameRate);
+    GameProcess game(HEXTOWER_ASSET_DIR, gameIn800Window(), HEXTOWER_BINARY, frameRate);
     if (!game.hasWindow())
         return -1;
     pause(kStartUpMilliseconds);
@@ -107,7 +107,7 @@ int main(int argc, char** argv)
 
     std::vector<double> fades, rises;
     for (int run = 1, attempts = 0; run <= runs && attempts < 3 * runs; ++attempts) {
-        GameProcess game(HEXTOWER_ASSET_DIR, requestedFrameRate());
+        GameProcess game(HEXTOWER_ASSET_DIR, gameIn800Window(), HEXTOWER_BINARY, requestedFrameRate());
         if (!game.hasWindow()) {
             std::fprintf(stderr, "pace-check: the game's window did not show\n");
             return 1;

@@ -1,0 +1,22 @@
+#pragma once
+// Where the game's square window opens: 800 x 800 at (100, 100) where the
+// screen has room, larger on a high-density screen, smaller on a screen too
+// low for it.
+
+// A rectangle of the screen, in pixels from the screen's top-left corner.
+struct ScreenRect {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+};
+
+struct WindowPlacement {
+    int x = 0;
+    int y = 0;
+    int size = 0;  // width and height
+};
+
+// The placement on `monitor`, the monitor that holds the point (100, 100),
+// whose desktop asks for `dpi` dots per inch (96 is the plain density).
+WindowPlacement placeWindow(const ScreenRect& monitor, double dpi);
