@@ -3,8 +3,6 @@
 #include "game/GameState.h"
 #include "game/GlobalObjects.h"
 
-#include <GL/glut.h>
-
 void runPhaseStep()
 {
     switch (gamePhase) {
@@ -26,11 +24,4 @@ void runPhaseStep()
     default:  // Idle, Wait and anything else: nothing to do
         break;
     }
-}
-
-void onTimer(int)
-{
-    runPhaseStep();
-    glutPostRedisplay();
-    glutTimerFunc(kClockIntervalMs, onTimer, 0);
 }
