@@ -7,6 +7,7 @@
 #include "game/GameState.h"
 #include "game/GlobalObjects.h"
 #include "tests/support/GlWindow.h"
+#include "tools/soak/GameReset.h"
 
 #include <GL/freeglut.h>
 #include <gtest/gtest.h>
@@ -20,6 +21,7 @@ namespace {
 
 constexpr int kWindowSize = 800;
 constexpr int kFrontColumnX = kWindowSize / 2;  // the front column's middle at turn 0
+constexpr unsigned kSeed = 15;
 
 int framesDrawn = 0;
 
@@ -72,10 +74,7 @@ protected:
         useGlWindow();
         onReshape(kWindowSize, kWindowSize);
         startUp();
-        gameOver = false;
-        gamePhase = kPhaseIdle;
-        turntable.setAngle(0);
-        gameController = GameController();
+        startFreshGame(kSeed);
         glutDisplayFunc(countedDisplay);
     }
 
