@@ -3,8 +3,6 @@
 #include "app/FramePacing.h"
 #include "app/SceneSignature.h"
 
-#include <GL/glut.h>
-
 #include <cstdint>
 
 namespace {
@@ -31,13 +29,13 @@ void oweFramesIfChanged(std::uint64_t scene)
 
 }  // namespace
 
-void askForFrameIfChanged()
+bool frameWanted()
 {
     oweFramesIfChanged(sceneSignature());
     if (redraw.framesOwed > 0)
-        glutPostRedisplay();
-    else
-        noteFramesPaused();
+        return true;
+    noteFramesPaused();
+    return false;
 }
 
 void noteFrameStarts()

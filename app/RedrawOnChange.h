@@ -6,10 +6,10 @@
 // second.  Whenever GLUT asks for a frame itself (an expose, a resize) it is
 // drawn all the same.
 
-// The clock's request, after its rule step: posts a redisplay when the scene
-// differs from the one last drawn or frames are still owed; otherwise tells
-// the frame pacing that frames have paused.
-void askForFrameIfChanged();
+// The clock's question, after its rule step: whether to ask for a frame,
+// because the scene differs from the one last drawn or frames are still
+// owed.  When not, tells the frame pacing that frames have paused.
+bool frameWanted();
 
 // Around the drawing of each frame, however it was asked for: a frame whose
 // drawing changed the scene (an animation stepped, an award armed a button)

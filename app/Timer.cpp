@@ -8,6 +8,7 @@
 void onTimer(int)
 {
     runPhaseStep();
-    askForFrameIfChanged();
+    if (frameWanted())
+        glutPostRedisplay();
     glutTimerFunc(kClockIntervalMs, onTimer, 0);
 }
