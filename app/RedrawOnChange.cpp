@@ -2,6 +2,7 @@
 
 #include "app/FramePacing.h"
 #include "app/SceneSignature.h"
+#include "game/GameState.h"
 
 #include <cstdint>
 
@@ -16,6 +17,7 @@ struct Redraw {
     std::uint64_t shown = 0;        // the scene as the last frame left it
     std::uint64_t frameStart = 0;   // the scene as the frame being drawn found it
     int framesOwed = kFramesPerChange;
+    bool inputSeen = false;         // a mouse event since the clock last looked
 };
 
 Redraw redraw;
@@ -27,11 +29,26 @@ void oweFramesIfChanged(std::uint64_t scene)
         redraw.framesOwed = kFramesPerChange;
 }
 
+// Between frames only the player's input and the clock's rule steps change
+// the scene, so a resting game, with no frames owed and no step to run,
+// need not even take its fingerprint on every tick.
+bool mayHaveChanged()
+{
+    return redraw.inputSeen || redraw.framesOwed > 0 || (gamePhase != kPhaseIdle && gamePhase != kPhaseWait);
+}
+
 }  // namespace
+
+void noteInput()
+{
+    redraw.inputSeen = true;
+}
 
 bool frameWanted()
 {
-    oweFramesIfChanged(sceneSignature());
+    if (mayHaveChanged())
+        oweFramesIfChanged(sceneSignature());
+    redraw.inputSeen = false;
     if (redraw.framesOwed > 0)
         return true;
     noteFramesPaused();

@@ -11,6 +11,9 @@
 // owed.  When not, tells the frame pacing that frames have paused.
 bool frameWanted();
 
+// Called by the mouse callbacks: the player may have changed the scene.
+void noteInput();
+
 // Around the drawing of each frame, however it was asked for: a frame whose
 // drawing changed the scene (an animation stepped, an award armed a button)
 // is followed by more.
