@@ -8,7 +8,8 @@ void startUp();
 // Viewport, projection and camera for a window of the given size.
 void onReshape(int width, int height);
 
-// The game clock: runs one rule step, asks for a frame and re-arms itself.
+// The game clock: runs one rule step, asks for a frame if the picture
+// changed and re-arms itself.
 void onTimer(int value);
 
 // Draws one frame of the scene and swaps buffers once the frame is due.

@@ -3,6 +3,7 @@
 #include "app/Callbacks.h"
 #include "app/Camera.h"
 #include "app/FramePacing.h"
+#include "app/RedrawOnChange.h"
 #include "app/Turntable.h"
 #include "game/GameState.h"
 #include "game/GlobalObjects.h"
@@ -88,7 +89,9 @@ void drawScene()
 
 void onDisplay()
 {
+    noteFrameStarts();
     drawScene();
+    noteFrameDrawn();
     waitForFrameSlot();
     glutSwapBuffers();
     noteFrameSwapped();

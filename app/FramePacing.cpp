@@ -12,7 +12,6 @@ namespace {
 
 using std::chrono::duration_cast;
 
-constexpr std::size_t kSwapsJudged = 30;
 // Displays refresh 60 times a second, a few up to 120; swaps that come back
 // faster than that are not waiting for one (a virtual X server, or a driver
 // that ignores the interval).
@@ -23,8 +22,7 @@ struct FramePacer {
     PacingKind kind = PacingKind::Unpaced;
     PaceClock::duration period{};
     PaceClock::time_point due{};
-    PaceClock::time_point lastSwap{};
-    std::vector<PaceClock::duration> swapIntervals;
+    SwapWatch watch;
 };
 
 FramePacer pacer;
@@ -73,6 +71,20 @@ bool swapsWaitForDisplay(std::vector<PaceClock::duration> intervals)
     return *middle >= kFastestDisplayRefresh;
 }
 
+std::optional<bool> watchSwap(SwapWatch& watch, PaceClock::time_point now)
+{
+    const std::optional<PaceClock::time_point> previous = watch.lastSwap;
+    watch.lastSwap = now;
+    if (!previous)
+        return std::nullopt;
+    watch.intervals.push_back(now - *previous);
+    if (watch.intervals.size() < kSwapsJudged)
+        return std::nullopt;
+    const bool waited = swapsWaitForDisplay(watch.intervals);
+    watch.intervals.clear();
+    return waited;
+}
+
 void setUpFramePacing()
 {
     const char* value = std::getenv(kFrameRateVariable);
@@ -91,12 +103,10 @@ void setUpFramePacing()
         paceByWaiting(request.framesPerSecond);
         break;
     case PacingKind::Display:
-        if (setSwapInterval(1)) {
+        if (setSwapInterval(1))
             pacer.kind = PacingKind::Display;
-            pacer.lastSwap = PaceClock::now();
-        } else {
+        else
             paceByWaiting(kFallbackFramesPerSecond);
-        }
         break;
     }
 }
@@ -115,12 +125,12 @@ void noteFrameSwapped()
         return;
     // Swaps are watched for as long as the game runs: a driver may stop
     // honouring the interval later, for instance when the window is hidden.
-    const PaceClock::time_point now = PaceClock::now();
-    pacer.swapIntervals.push_back(now - pacer.lastSwap);
-    pacer.lastSwap = now;
-    if (pacer.swapIntervals.size() < kSwapsJudged)
-        return;
-    if (!swapsWaitForDisplay(pacer.swapIntervals))
+    const std::optional<bool> waited = watchSwap(pacer.watch, PaceClock::now());
+    if (waited && !*waited)
         paceByWaiting(kFallbackFramesPerSecond);
-    pacer.swapIntervals.clear();
+}
+
+void noteFramesPaused()
+{
+    pacer.watch.lastSwap.reset();
 }

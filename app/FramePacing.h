@@ -7,6 +7,8 @@
 // to N frames a second.
 
 #include <chrono>
+#include <cstddef>
+#include <optional>
 #include <vector>
 
 using PaceClock = std::chrono::steady_clock;
@@ -14,6 +16,7 @@ using PaceClock = std::chrono::steady_clock;
 constexpr const char* kFrameRateVariable = "HEXTOWER_FPS";
 constexpr int kFallbackFramesPerSecond = 60;
 constexpr int kMostFramesPerSecond = 1000;
+constexpr std::size_t kSwapsJudged = 30;  // swap intervals per verdict
 
 enum class PacingKind { Display, Unpaced, FixedRate };
 
@@ -36,6 +39,18 @@ PaceClock::time_point nextFrameDue(PaceClock::time_point previousDue, PaceClock:
 // display: the median is no faster than a 120 Hz refresh.
 bool swapsWaitForDisplay(std::vector<PaceClock::duration> intervals);
 
+// The swaps of consecutive frames, watched to tell whether they wait for
+// the display.  The pause before a frame that follows a rest says nothing
+// about the display, so it is not counted.
+struct SwapWatch {
+    std::optional<PaceClock::time_point> lastSwap;  // empty: no frame just before
+    std::vector<PaceClock::duration> intervals;
+};
+
+// Notes a swap at `now`.  Every kSwapsJudged intervals between consecutive
+// frames it returns whether those swaps waited for the display.
+std::optional<bool> watchSwap(SwapWatch& watch, PaceClock::time_point now);
+
 // Reads HEXTOWER_FPS and asks the driver for the matching swap interval.
 // Runs once, after the window exists; until then frames are not paced.
 void setUpFramePacing();
@@ -44,3 +59,5 @@ void setUpFramePacing();
 void waitForFrameSlot();
 // Called right after the swap: watches whether swaps wait for the display.
 void noteFrameSwapped();
+// Called when the game stops asking for frames: the next frame follows a rest.
+void noteFramesPaused();

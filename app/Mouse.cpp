@@ -1,9 +1,10 @@
 // Mouse input: a left press picks a tile or a power-up button, a right press
 // steps the colour theme, and dragging turns the tower.  Nothing here asks
-// for a redraw; the next clock tick shows the change.
+// for a redraw; the next clock tick sees the input and shows the change.
 
 #include "app/Callbacks.h"
 
+#include "app/RedrawOnChange.h"
 #include "app/RulesFrame.h"
 #include "app/RulesWindow.h"
 #include "app/Turntable.h"
@@ -42,6 +43,7 @@ void pickAt(int x, int y)
 
 void onMouse(int button, int state, int x, int y)
 {
+    noteInput();
     if (gameOver)
         std::exit(0);
     const bool pressed = state == GLUT_DOWN;
@@ -55,6 +57,7 @@ void onMouse(int button, int state, int x, int y)
 
 void onMotion(int x, int /*y*/)
 {
+    noteInput();
     const float delta = static_cast<float>(x) - lastMouseX;
     lastMouseX = static_cast<float>(x);
     turntable.setAngle(turntable.getAngle() + static_cast<double>(delta));

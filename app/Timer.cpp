@@ -1,5 +1,6 @@
 #include "app/Callbacks.h"
 
+#include "app/RedrawOnChange.h"
 #include "game/Clock.h"
 
 #include <GL/glut.h>
@@ -7,6 +8,7 @@
 void onTimer(int)
 {
     runPhaseStep();
-    glutPostRedisplay();
+    if (frameWanted())
+        glutPostRedisplay();
     glutTimerFunc(kClockIntervalMs, onTimer, 0);
 }

@@ -62,6 +62,24 @@ TEST(FramePacing, JudgesSwapsByTheirMedianInterval)
     EXPECT_TRUE(swapsWaitForDisplay(refreshesWithAHiccup));
 }
 
+// A game that rests between changes swaps in short bursts: the pauses
+// before the bursts are no swap intervals, and fast swaps must still be
+// found not to wait for the display.
+TEST(FramePacing, JudgesOnlySwapsOfConsecutiveFrames)
+{
+    SwapWatch watch;
+    PaceClock::time_point now{};
+    std::vector<bool> verdicts;
+    for (std::size_t burst = 0; burst < 2 * kSwapsJudged; ++burst) {
+        watch.lastSwap.reset();  // the game rested
+        now += std::chrono::seconds(5);
+        for (int frame = 0; frame < 2; ++frame, now += milliseconds(1))
+            if (const std::optional<bool> waited = watchSwap(watch, now))
+                verdicts.push_back(*waited);
+    }
+    EXPECT_EQ(verdicts, (std::vector<bool>{false, false}));
+}
+
 TEST(SwapControl, TakesTheFirstOfferedExtensionByWholeName)
 {
     EXPECT_STREQ(offeredSwapControl("GLX_ARB_create_context GLX_SGI_swap_control GLX_MESA_swap_control"),

@@ -1,0 +1,77 @@
+#include "app/SceneSignature.h"
+
+#include "game/GameState.h"
+#include "game/GlobalObjects.h"
+
+#include <cstring>
+
+namespace {
+
+// Folds values into a 64-bit hash, one word at a time (FNV-1a's constants
+// on whole words: plenty for telling one frame from the next).
+struct Fingerprint {
+    std::uint64_t hash = 14695981039346656037ull;
+
+    void add(std::uint64_t word)
+    {
+        hash ^= word;
+        hash *= 1099511628211ull;
+    }
+    void add(double value)
+    {
+        std::uint64_t bits = 0;
+        std::memcpy(&bits, &value, sizeof bits);
+        add(bits);
+    }
+    void add(int value) { add(static_cast<std::uint64_t>(static_cast<std::uint32_t>(value))); }
+    void add(bool value) { add(static_cast<std::uint64_t>(value)); }
+    void add(PackedColor color)
+    {
+        std::uint32_t bytes = 0;
+        std::memcpy(&bytes, &color, sizeof bytes);
+        add(static_cast<std::uint64_t>(bytes));
+    }
+};
+
+void addTile(Fingerprint& print, const Tile& tile)
+{
+    print.add(tile.color);
+    print.add(tile.vanished);
+    print.add(tile.column);
+    print.add(tile.slot);
+    print.add(tile.sliding);
+    print.add(tile.slidePerFrame);
+    print.add(tile.slideElapsed);
+    print.add(tile.slideLength);
+    print.add(tile.fading);
+    print.add(tile.fadePerFrame);
+    print.add(tile.fadeLength);
+    print.add(tile.fadeElapsed);
+}
+
+}  // namespace
+
+std::uint64_t sceneSignature()
+{
+    Fingerprint print;
+    print.add(themeIndex);
+    print.add(gamePhase);
+    print.add(gameOver);
+    print.add(turntable.getAngle());
+    print.add(gameController.awardMark);
+    print.add(numberDisplay.color);
+    print.add(numberDisplay.getValue());
+    for (int digit : numberDisplay.digits)
+        print.add(digit);
+    for (const PowerButton& button : powerButtons) {
+        print.add(button.armed);
+        print.add(button.armedColor);
+        print.add(button.idleColor);
+    }
+    for (int count : tileCount)
+        print.add(count);
+    for (const auto& column : tiles)
+        for (const Tile& tile : column)
+            addTile(print, tile);
+    return print.hash;
+}
