@@ -1,5 +1,6 @@
 #include "app/SceneSignature.h"
 
+#include "app/Turntable.h"
 #include "game/GameState.h"
 #include "game/GlobalObjects.h"
 
