@@ -16,6 +16,8 @@ struct PieceColor {
         else
             glColor3ub(r, g, b);
     }
+
+    bool translucent() const { return withAlpha && a < 255; }
 };
 
 const tMaterialInfo* usableMaterial(const tModelData& model, const t3DObject& object)
@@ -49,7 +51,14 @@ void drawObject(const tModelData& model, const t3DObject& object)
 void drawModel(const tModelData& model, const PieceColor& color, bool blend, bool keepCurrentColor)
 {
     if (blend) {
-        glEnable(GL_BLEND);
+        // Only a translucent piece colour needs blending: every other colour
+        // that reaches the pixels is opaque (the piece's, the materials', the
+        // white of textured objects), and blending an opaque colour leaves it
+        // as it is, at the cost of reading every pixel it covers.
+        if (keepCurrentColor || color.translucent())
+            glEnable(GL_BLEND);
+        else
+            glDisable(GL_BLEND);
         glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
         glColor4f(1, 1, 1, 0.5f);
     }

@@ -4,7 +4,8 @@
 // Colour precedence per vertex: an object with a usable material shows the
 // material colour (opaque); a textured object with texture coordinates shows
 // white; only the others show the piece colour.  Texturing is never switched
-// on.  With `blend` set, blending is on while drawing and off afterwards.
+// on.  With `blend` set, a translucent colour blends while drawing (an opaque
+// one needs no blending), and blending is off afterwards.
 
 #include "model3ds/ModelData.h"
 

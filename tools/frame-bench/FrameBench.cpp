@@ -1,9 +1,12 @@
-// frame-bench [N]: draws N frames of a full board (19 tiles in every column,
-// markers, buttons, digits) with the game's own display callback, and N
-// empty frames (clear and swap), in the game's 800 x 800 window; prints the
-// median time of each.  Run it from the assets directory.
+// frame-bench [N] [--window WxH] [scene options]: draws N frames of a board
+// (by default a full one: 19 tiles in every column, markers, buttons, digits)
+// with the game's own display callback, swap included and unpaced, and N
+// empty frames (clear and swap), in a window of the size asked for (by
+// default the game's 800 x 800); prints the median time of each.  Run it
+// from the assets directory.
 
 #include "app/Callbacks.h"
+#include "app/Frame.h"
 #include "game/GlobalObjects.h"
 #include "devlibs/median/Median.h"
 #include "devlibs/scene_setup/GameWindow.h"
@@ -15,6 +18,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 namespace {
@@ -53,41 +57,94 @@ void emptyFrame()
 
 void printUsage(std::FILE* out, const char* program)
 {
-    std::fprintf(out, "usage: %s [N]  (N frames of each kind, 1..100000, default %d;"
-                      " run from the assets directory)\n",
-                 program, kDefaultFrames);
+    std::fprintf(out,
+                 "usage: %s [N] [--window WxH] [scene options]  (run from the assets directory)\n"
+                 "  N                frames of each kind, 1..100000 (default %d)\n"
+                 "  --window WxH     window size in pixels (default %dx%d); the X screen must hold it\n"
+                 "%s"
+                 "  The scene defaults to a full board, score 1234, \"Stop\" armed; --armed adds to it.\n",
+                 program, kDefaultFrames, kRulesWindowSize, kRulesWindowSize, kSceneOptionsUsage);
 }
+
+namespace {
+
+struct BenchOptions {
+    int frames = kDefaultFrames;
+    WindowSize window;
+    SceneOptions scene;
+};
+
+bool parseFrameCount(const char* text, int& frames)
+{
+    char* end = nullptr;
+    const long asked = std::strtol(text, &end, 10);
+    if (end == text || *end != '\0' || asked < 1 || asked > 100000)
+        return false;
+    frames = static_cast<int>(asked);
+    return true;
+}
+
+// Reads the frame count, --window and the scene options; false with a
+// message in `error` for anything not understood.
+bool parseBenchOptions(int argc, char** argv, BenchOptions& options, std::string& error)
+{
+    options.scene.board = BoardState::Full;
+    options.scene.score = 1234;
+    options.scene.armed[2] = true;
+    int first = 1;
+    if (argc > 1 && argv[1][0] != '-') {
+        if (!parseFrameCount(argv[1], options.frames)) {
+            error = std::string("cannot use ") + argv[1] + " frames";
+            return false;
+        }
+        first = 2;
+    }
+    std::vector<char*> sceneArgs;
+    for (int i = first; i < argc; ++i) {
+        if (std::string(argv[i]) != "--window") {
+            sceneArgs.push_back(argv[i]);
+            continue;
+        }
+        const char* value = i + 1 < argc ? argv[++i] : "";
+        if (!parseWindowSize(value, options.window)) {
+            error = std::string("cannot use --window ") + value;
+            return false;
+        }
+    }
+    return parseSceneOptions(static_cast<int>(sceneArgs.size()), sceneArgs.data(), options.scene, error);
+}
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
-    int frames = kDefaultFrames;
-    if (argc > 1) {
-        char* end = nullptr;
-        const long asked = std::strtol(argv[1], &end, 10);
-        if (end == argv[1] || *end != '\0' || asked < 1 || asked > 100000) {
-            printUsage(stderr, argv[0]);
-            return 2;
-        }
-        frames = static_cast<int>(asked);
+    BenchOptions options;
+    std::string error;
+    if (!parseBenchOptions(argc, argv, options, error)) {
+        std::fprintf(stderr, "%s: %s\n", argv[0], error.c_str());
+        printUsage(stderr, argv[0]);
+        return 2;
     }
-    if (!openGameWindow(argc, argv, "frame-bench"))
+    if (!openGameWindow(argc, argv, "frame-bench", options.window))
         return 1;
 
-    SceneOptions options;
-    options.board = BoardState::Full;
-    options.score = 1234;
-    options.armed[2] = true;
-    setUpBoard(options);
+    setUpBoard(options.scene);
+    // As the snapshot does: one frame sets the theme's background, then the
+    // chosen moment begins.
+    drawScene();
+    glutSwapBuffers();
+    enterShownMoment(options.scene);
     if (tiles[0][0].model.objectCount == 0)
         std::fprintf(stderr, "frame-bench: the tile model is empty (is Data/3DS/tile.3DS missing?);"
                              " the figures below measure nothing but the frame's overhead\n");
 
-    const double full = median(timeFrames(frames, onDisplay));
-    const double empty = median(timeFrames(frames, emptyFrame));
+    const double full = median(timeFrames(options.frames, onDisplay));
+    const double empty = median(timeFrames(options.frames, emptyFrame));
     std::printf("renderer: %s\n", reinterpret_cast<const char*>(glGetString(GL_RENDERER)));
-    std::printf("frames of each kind: %d\n", frames);
-    std::printf("full board ms/frame: %.3f\n", full);
+    std::printf("window: %dx%d\n", options.window.width, options.window.height);
+    std::printf("frames of each kind: %d\n", options.frames);
+    std::printf("scene ms/frame: %.3f\n", full);
     std::printf("empty ms/frame: %.3f\n", empty);
-    std::printf("full board fps: %.1f\n", 1000.0 / full);
+    std::printf("scene fps: %.1f\n", 1000.0 / full);
     return 0;
 }
