@@ -1,6 +1,8 @@
 #pragma once
 // Which moment of a game to show, as chosen on a tool's command line.
 
+#include "game/GameState.h"
+
 #include <string>
 
 enum class BoardState {
@@ -12,7 +14,7 @@ enum class BoardState {
 
 struct SceneOptions {
     BoardState board = BoardState::Start;
-    int theme = 5;
+    int theme = kStartTheme;
     double angle = 0;      // turntable degrees (ignored once the game is over)
     int score = 0;
     int fadeFrame = 0;     // which of the 15 fade frames to show; 0: the default

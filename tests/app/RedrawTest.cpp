@@ -5,6 +5,7 @@
 
 #include "app/Callbacks.h"
 #include "app/RedrawOnChange.h"
+#include "app/RulesWindow.h"
 #include "game/Clock.h"
 #include "game/GameReset.h"
 #include "game/GameState.h"
@@ -19,8 +20,7 @@
 
 namespace {
 
-constexpr int kWindowSize = 800;
-constexpr int kFrontColumnX = kWindowSize / 2;  // the front column's middle at turn 0
+constexpr int kFrontColumnX = kRulesWindowSize / 2;  // the front column's middle at turn 0
 constexpr unsigned kSeed = 15;
 
 // Runs the clock for `ticks` ticks, drawing every frame it asks for;
@@ -43,19 +43,19 @@ int framesOver(int ticks)
 // higher.
 int frontTileY()
 {
-    std::vector<float> depths(kWindowSize);
-    glReadPixels(kFrontColumnX, 0, 1, kWindowSize, GL_DEPTH_COMPONENT, GL_FLOAT, depths.data());
+    std::vector<float> depths(kRulesWindowSize);
+    glReadPixels(kFrontColumnX, 0, 1, kRulesWindowSize, GL_DEPTH_COMPONENT, GL_FLOAT, depths.data());
     int bottom = 0;
-    while (bottom < kWindowSize && depths[static_cast<std::size_t>(bottom)] >= 1.0f)
+    while (bottom < kRulesWindowSize && depths[static_cast<std::size_t>(bottom)] >= 1.0f)
         ++bottom;
     constexpr int kTileAndAHalf = 30;
-    return kWindowSize - 1 - (bottom + kTileAndAHalf);
+    return kRulesWindowSize - 1 - (bottom + kTileAndAHalf);
 }
 
 TEST(Redraw, AnIdleGameStopsDrawingAndEachChangeDrawsAgain)
 {
     useGlWindow();
-    onReshape(kWindowSize, kWindowSize);
+    onReshape(kRulesWindowSize, kRulesWindowSize);
     startUp();
     startFreshGame(kSeed);
     constexpr int kRestTicks = 500;  // a second of the clock
@@ -88,7 +88,7 @@ TEST(Redraw, AnIdleGameStopsDrawingAndEachChangeDrawsAgain)
     themes[themeIndex].applyClearColor();
     onDisplay();
     const PackedColor background = themes[themeIndex].backgroundColor;
-    expectPixelNear(2, kWindowSize - 3, background.r, background.g, background.b);
+    expectPixelNear(2, kRulesWindowSize - 3, background.r, background.g, background.b);
     EXPECT_EQ(framesOver(kRestTicks), 0) << "no rest after the expose";
 }
 

@@ -3,11 +3,11 @@
 // filling most of it; the digits on screen and clear of each other.
 
 #include "app/RulesWindow.h"
+#include "devlibs/game_models/GlyphModels.h"
+#include "devlibs/game_models/TileModel.h"
 #include "pieces/PieceTransform.h"
 #include "pieces/PowerButton.h"
 #include "tests/support/GlWindow.h"
-#include "devlibs/game_models/GlyphModels.h"
-#include "devlibs/game_models/TileModel.h"
 
 #include <GL/glu.h>
 #include <gtest/gtest.h>
@@ -91,7 +91,7 @@ TEST(ButtonLabels, FillTheRectanglesThatPickThem)
 // scale 5.
 TEST(ScoreDigits, PlayColumnStaysOnScreenAboveTheButtons)
 {
-    double previousBottom = 800;
+    double previousBottom = kRulesWindowSize;
     for (float y : {30.0f, 25.0f, 20.0f, 15.0f}) {
         lookThroughGameCamera();
         glTranslatef(10, -5, 0);
@@ -108,7 +108,7 @@ TEST(ScoreDigits, PlayColumnStaysOnScreenAboveTheButtons)
                       std::min(column.bottom, box.bottom), std::max(column.top, box.top)};
         }
         EXPECT_GT(column.left, 0);
-        EXPECT_LT(column.right, 800);
+        EXPECT_LT(column.right, kRulesWindowSize);
         EXPECT_LT(column.top, previousBottom) << "digits overlap at " << y;
         EXPECT_GT(column.bottom, 380) << "digit reaches the \"+\" button";
         previousBottom = column.bottom;
@@ -136,9 +136,9 @@ TEST(ScoreDigits, FinalRowStandsInFrontOfTheTower)
             const Mesh mesh = makeDigitMesh(digit);
             const WindowBox box = projectedExtent(mesh);
             EXPECT_GT(box.left, previousRight);
-            EXPECT_LT(box.right, 800);
+            EXPECT_LT(box.right, kRulesWindowSize);
             EXPECT_GT(box.bottom, 0);
-            EXPECT_LT(box.top, 800);
+            EXPECT_LT(box.top, kRulesWindowSize);
             for (const Point3& p : mesh.vertices)
                 EXPECT_GT(8 + 0.5 * p.z, towerFront);
         }
