@@ -1,10 +1,10 @@
 #include "devlibs/game_process/TurnTiming.h"
 
+#include "devlibs/game_process/ShownColor.h"
 #include "devlibs/median/Median.h"
 
 #include <algorithm>
 #include <chrono>
-#include <cstdlib>
 #include <thread>
 #include <vector>
 
@@ -21,12 +21,6 @@ constexpr std::size_t kNoFade = static_cast<std::size_t>(-1);
 double millisecondsBetween(Clock::time_point from, Clock::time_point to)
 {
     return std::chrono::duration<double, std::milli>(to - from).count();
-}
-
-bool near(Rgb pixel, PackedColor color)
-{
-    return std::abs(pixel.r - color.r) <= 2 && std::abs(pixel.g - color.g) <= 2 &&
-           std::abs(pixel.b - color.b) <= 2;
 }
 
 // The theme's tile colour the pixel shows, or -1.

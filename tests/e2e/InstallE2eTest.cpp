@@ -36,12 +36,6 @@ std::string shellQuoted(const std::string& text)
     return out + "'";
 }
 
-bool near(Rgb pixel, PackedColor color, int tolerance)
-{
-    return std::abs(pixel.r - color.r) <= tolerance && std::abs(pixel.g - color.g) <= tolerance &&
-           std::abs(pixel.b - color.b) <= tolerance;
-}
-
 // The window shows the start theme's background, read from the theme file
 // the installed game reads, and a good number of tiles in its colours.
 void expectShowsTheTower(const GameProcess& game, const std::string& themeFile)

@@ -21,12 +21,6 @@ const Theme& shippedTheme(int index)
     return themes[index];
 }
 
-bool near(Rgb pixel, PackedColor color)
-{
-    return std::abs(pixel.r - color.r) <= 2 && std::abs(pixel.g - color.g) <= 2 &&
-           std::abs(pixel.b - color.b) <= 2;
-}
-
 int changedIn(const Screenshot& before, const Screenshot& after, Region r)
 {
     return before.changedPixels(after, r.x0, r.y0, r.x1, r.y1);

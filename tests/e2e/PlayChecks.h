@@ -4,6 +4,7 @@
 // tile colour only.
 
 #include "devlibs/game_process/GameProcess.h"
+#include "devlibs/game_process/ShownColor.h"
 #include "game/GameState.h"
 #include "themes/Theme.h"
 
@@ -19,7 +20,6 @@ struct Region {
 std::string assetDirectory();
 const Theme& shippedTheme(int index);
 
-bool near(Rgb pixel, PackedColor color);
 int changedIn(const Screenshot& before, const Screenshot& after, Region r);
 // How many pixels of the region show the colour.
 int pixelsOfColor(const Screenshot& shot, Region r, PackedColor color);
