@@ -17,8 +17,6 @@ const char* const kSceneOptionsUsage =
     "  --column-colours every tile and marker opaque in one flat colour per\n"
     "                   column, materials ignored (to see which column shows)\n";
 
-namespace {
-
 bool parseInteger(const char* text, long low, long high, long& value)
 {
     char* end = nullptr;
@@ -26,6 +24,8 @@ bool parseInteger(const char* text, long low, long high, long& value)
     value = std::strtol(text, &end, 10);
     return errno == 0 && end != text && *end == '\0' && value >= low && value <= high;
 }
+
+namespace {
 
 bool parseAngle(const char* text, double& value)
 {

@@ -23,6 +23,10 @@ struct SceneOptions {
     bool columnColors = false;  // every tile opaque in its column's own flat colour
 };
 
+// Reads a whole decimal number from `low` to `high`, nothing after it: the
+// tools' numeric arguments.
+bool parseInteger(const char* text, long low, long high, long& value);
+
 // The option lines of a usage message.
 extern const char* const kSceneOptionsUsage;
 

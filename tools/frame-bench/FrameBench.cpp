@@ -17,7 +17,6 @@
 
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -76,9 +75,8 @@ struct BenchOptions {
 
 bool parseFrameCount(const char* text, int& frames)
 {
-    char* end = nullptr;
-    const long asked = std::strtol(text, &end, 10);
-    if (end == text || *end != '\0' || asked < 1 || asked > 100000)
+    long asked = 0;
+    if (!parseInteger(text, 1, 100000, asked))
         return false;
     frames = static_cast<int>(asked);
     return true;

@@ -13,7 +13,6 @@
 #include <stb_image_write.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -49,9 +48,8 @@ bool parseCrop(const char* text, Framing& framing)
 
 bool parseSize(const char* text, int& size)
 {
-    char* end = nullptr;
-    const long value = std::strtol(text, &end, 10);
-    if (end == text || *end != '\0' || value < 1 || value > 4096)
+    long value = 0;
+    if (!parseInteger(text, 1, 4096, value))
         return false;
     size = static_cast<int>(value);
     return true;
