@@ -1,20 +1,48 @@
 #include "tests/e2e/OwnXServer.h"
 
 #include <csignal>
+#include <poll.h>
 #include <cstdio>
 #include <cstdlib>
 #include <sys/wait.h>
 #include <unistd.h>
 
-OwnXServer::OwnXServer(int width, int height)
+namespace {
+
+constexpr int kStartAttempts = 3;
+constexpr int kStartTimeoutMs = 15000;  // a server that has not told its display by then is stuck
+constexpr int kStopTimeoutMs = 5000;
+
+// Waits up to `milliseconds` for the server to exit; true once it has.
+bool waitForExit(pid_t pid, int milliseconds)
+{
+    for (int waited = 0; waited < milliseconds; waited += 10) {
+        if (waitpid(pid, nullptr, WNOHANG) == pid)
+            return true;
+        usleep(10000);
+    }
+    return false;
+}
+
+void stopServer(pid_t pid)
+{
+    kill(pid, SIGTERM);
+    if (!waitForExit(pid, kStopTimeoutMs)) {
+        kill(pid, SIGKILL);
+        waitpid(pid, nullptr, 0);
+    }
+}
+
+// Starts Xvfb on a free display; its number, or an empty string when the
+// server did not say it within the time (it is then stopped).
+std::string startServer(const std::string& screen, pid_t& pid)
 {
     int ready[2];
     if (pipe(ready) != 0)
-        return;
-    const std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24";
+        return "";
     const std::string fd = std::to_string(ready[1]);
-    pid_ = fork();
-    if (pid_ == 0) {
+    pid = fork();
+    if (pid == 0) {
         close(ready[0]);
         // -displayfd: the server picks a free display and writes its number.
         // -noreset: the resources xrdb sets outlive the xrdb client.
@@ -23,12 +51,29 @@ OwnXServer::OwnXServer(int width, int height)
         _exit(127);
     }
     close(ready[1]);
-    char number[16] = {};
-    FILE* in = fdopen(ready[0], "r");
-    if (in != nullptr && std::fgets(number, sizeof number, in) != nullptr && number[0] >= '0' && number[0] <= '9')
-        name_ = ":" + std::to_string(std::atoi(number));
-    if (in != nullptr)
-        std::fclose(in);
+    std::string number;
+    pollfd said{ready[0], POLLIN, 0};
+    char digit = 0;
+    while (poll(&said, 1, kStartTimeoutMs) == 1 && read(ready[0], &digit, 1) == 1 && digit >= '0' && digit <= '9')
+        number += digit;
+    close(ready[0]);
+    if (number.empty() && pid > 0) {
+        stopServer(pid);
+        pid = -1;
+    }
+    return number;
+}
+
+}  // namespace
+
+OwnXServer::OwnXServer(int width, int height)
+{
+    const std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24";
+    for (int attempt = 0; attempt < kStartAttempts && name_.empty(); ++attempt) {
+        const std::string number = startServer(screen, pid_);
+        if (!number.empty())
+            name_ = ":" + number;
+    }
     if (name_.empty())
         return;
     if (const char* display = std::getenv("DISPLAY")) {
@@ -44,10 +89,8 @@ OwnXServer::~OwnXServer()
         setenv("DISPLAY", savedDisplay_.c_str(), 1);
     else if (!name_.empty())
         unsetenv("DISPLAY");
-    if (pid_ > 0) {
-        kill(pid_, SIGTERM);
-        waitpid(pid_, nullptr, 0);
-    }
+    if (pid_ > 0)
+        stopServer(pid_);
 }
 
 bool OwnXServer::setResource(const std::string& line) const
