@@ -4,5 +4,6 @@
 
 void lookThroughCamera()
 {
-    gluLookAt(0.0, 3.5, 25.0, 0.0, 0.0, 0.0, 0.0, 1.0, 0.0);
+    gluLookAt(kCameraEye.x, kCameraEye.y, kCameraEye.z, kCameraTarget.x, kCameraTarget.y, kCameraTarget.z,
+              kCameraUp.x, kCameraUp.y, kCameraUp.z);
 }

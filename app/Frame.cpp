@@ -4,6 +4,7 @@
 #include "app/Camera.h"
 #include "app/FramePacing.h"
 #include "app/RedrawOnChange.h"
+#include "app/ScenePlacements.h"
 #include "app/Turntable.h"
 #include "game/GameState.h"
 #include "game/GlobalObjects.h"
@@ -11,8 +12,6 @@
 #include <GL/glut.h>
 
 namespace {
-
-constexpr float kOneThird = 0.33333334f;
 
 // Turns an earned award into an armed button: award k arms slot 2 - k.
 void armAwardedButton()
@@ -25,18 +24,14 @@ void armAwardedButton()
 // The buttons and the running score beside the tower; they do not turn.
 void drawOverlays()
 {
-    glTranslatef(-15, -15, 0);
-    glScalef(3, 3, 3);
+    multiplyPlacement(kButtonOverlay);
     for (const PowerButton& button : powerButtons)
         button.draw();
-    glScalef(kOneThird, kOneThird, kOneThird);
-    glTranslatef(15, 15, 0);
+    undoPlacement(kButtonOverlay);
 
-    glTranslatef(10, -5, 0);
-    glScalef(5, 5, 5);
+    multiplyPlacement(kScoreOverlay);
     numberDisplay.drawPlay();
-    glScalef(0.2f, 0.2f, 0.2f);
-    glTranslatef(-10, 5, 0);
+    undoPlacement(kScoreOverlay);
 }
 
 void drawTiles()
@@ -72,11 +67,9 @@ void drawScene()
     if (!gameOver)
         drawOverlays();
 
-    glTranslatef(0, -28, 0);
-    glScalef(1.5f, 0.8f, 1.5f);
+    multiplyPlacement(kBoardFrame);
     if (gameOver) {
-        // The final score stands in front of the tower at a fixed turn.
-        turntable.setAngle(7.0);
+        turntable.setAngle(kGameOverAngle);
         turntable.apply();
         numberDisplay.drawFinal();
     } else {

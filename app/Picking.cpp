@@ -5,19 +5,12 @@
 #include "game/GameController.h"
 
 #include "app/RulesFrame.h"
+#include "app/ScenePlacements.h"
 #include "game/Board.h"
 
 #include <GL/glu.h>
 
 namespace {
-
-// The pick frame is the turned board frame moved down and scaled, so that
-// the tile box below is a simple range test.
-void multiplyPickFrame()
-{
-    glTranslatef(0, -35, 0);
-    glScalef(1.5f, 0.8f, 1.5f);
-}
 
 bool insideTileBox(double x, double y, double z)
 {
@@ -61,7 +54,7 @@ void GameController::pick(int x, int y)
     GLdouble modelview[16];
     GLdouble projection[16];
     glPushMatrix();
-    multiplyPickFrame();
+    multiplyPlacement(kPickFrame);
     glGetIntegerv(GL_VIEWPORT, viewport);
     glGetDoublev(GL_MODELVIEW_MATRIX, modelview);
     glGetDoublev(GL_PROJECTION_MATRIX, projection);
