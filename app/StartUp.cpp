@@ -2,22 +2,17 @@
 
 #include "game/GameState.h"
 #include "game/GlobalObjects.h"
+#include "game/PieceColors.h"
 #include "themes/ThemeFile.h"
 
 namespace {
 
-// Builds each button from its name and gives it the current theme's colours.
+// Builds each button from its name, not armed.
 void createPowerButtons()
 {
     static const char* const kNames[kPowerButtonCount] = {"+", "-3", "Stop"};
     for (int slot = 0; slot < kPowerButtonCount; ++slot)
         powerButtons[slot] = PowerButton(kNames[slot]);
-    const Theme& theme = themes[themeIndex];
-    for (PowerButton& button : powerButtons) {
-        button.armedColor = theme.armedColor;
-        button.idleColor = theme.idleColor;
-        button.armed = false;
-    }
 }
 
 }  // namespace
@@ -27,6 +22,6 @@ void startUp()
     loadThemes(themes);
     fillBoard();
     createPowerButtons();
-    numberDisplay.color = themes[themeIndex].numberColor;
+    colorPiecesFromTheme();
     numberDisplay.setValue(0);
 }

@@ -3,6 +3,7 @@
 #include "game/Board.h"
 #include "game/GameState.h"
 #include "game/GlobalObjects.h"
+#include "game/PieceColors.h"
 
 #include <cstdlib>
 
@@ -18,13 +19,9 @@ void restoreCell(Tile& tile)
 
 void restorePieces()
 {
-    const Theme& theme = themes[themeIndex];
-    for (PowerButton& button : powerButtons) {
+    for (PowerButton& button : powerButtons)
         button.armed = false;
-        button.idleColor = theme.idleColor;
-        button.armedColor = theme.armedColor;
-    }
-    numberDisplay.color = theme.numberColor;
+    colorPiecesFromTheme();
     numberDisplay.setValue(0);
 }
 

@@ -3,6 +3,7 @@
 #include "game/Board.h"
 #include "game/GameState.h"
 #include "game/GlobalObjects.h"
+#include "game/PieceColors.h"
 #include "themes/ThemeStep.h"
 
 // Everything that carries a copy of a theme colour takes the new theme's:
@@ -15,9 +16,5 @@ void GameController::stepTheme(int direction)
     for (int c = 0; c < kColumns; ++c)
         for (int s = 0; s < tileCount[c]; ++s)
             tiles[c][s].color = theme.tileColors[tiles[c][s].colorIndex];
-    numberDisplay.color = theme.numberColor;
-    for (PowerButton& button : powerButtons) {
-        button.idleColor = theme.idleColor;
-        button.armedColor = theme.armedColor;
-    }
+    colorPiecesFromTheme();
 }

@@ -5,6 +5,7 @@
 #include "game/AnimationLengths.h"
 #include "game/GameState.h"
 #include "game/GlobalObjects.h"
+#include "game/PieceColors.h"
 
 #include <cstdlib>
 
@@ -39,11 +40,7 @@ void paintWithTheme(int theme, unsigned seed)
     themeIndex = theme;
     std::srand(seed);
     forEachTileInPlay(giveRandomColor);
-    for (PowerButton& button : powerButtons) {
-        button.armedColor = themes[theme].armedColor;
-        button.idleColor = themes[theme].idleColor;
-    }
-    numberDisplay.color = themes[theme].numberColor;
+    colorPiecesFromTheme();
 }
 
 void makeFadingGroupOneColor()
