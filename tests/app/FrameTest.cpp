@@ -4,9 +4,9 @@
 #include "app/Turntable.h"
 #include "game/GameState.h"
 #include "game/GlobalObjects.h"
+#include "tests/support/RulesMatrices.h"
 #include "tests/support/SceneTestKit.h"
 
-#include <GL/glu.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -21,37 +21,22 @@ void startGame()
     gameController.awardMark = 0;
 }
 
-// The matrix the pick relies on: camera, board offset and scale, turn.
-std::array<double, 16> boardMatrix(double angle)
-{
-    glMatrixMode(GL_MODELVIEW);
-    glPushMatrix();
-    glLoadIdentity();
-    gluLookAt(0, 3.5, 25, 0, 0, 0, 0, 1, 0);
-    glTranslatef(0, -28, 0);
-    glScalef(1.5f, 0.8f, 1.5f);
-    glRotated(angle, 0, 1, 0);
-    const std::array<double, 16> matrix = currentMatrix(GL_MODELVIEW_MATRIX);
-    glPopMatrix();
-    return matrix;
-}
-
 TEST(Frame, EndsWithTheBoardMatrixCurrent)
 {
     startGame();
     numberDisplay.setValue(4321);
     turntable.setAngle(33.5);
     drawScene();
-    expectMatrixNear(currentMatrix(GL_MODELVIEW_MATRIX), boardMatrix(33.5));
+    expectMatrixNear(currentMatrix(GL_MODELVIEW_MATRIX), rulesBoardMatrix(33.5));
     onDisplay();
-    expectMatrixNear(currentMatrix(GL_MODELVIEW_MATRIX), boardMatrix(33.5));
+    expectMatrixNear(currentMatrix(GL_MODELVIEW_MATRIX), rulesBoardMatrix(33.5));
 
     // After game over the board stands at 7 degrees whatever the drag did.
     gameOver = true;
     turntable.setAngle(-140);
     onDisplay();
     EXPECT_EQ(turntable.getAngle(), 7.0);
-    expectMatrixNear(currentMatrix(GL_MODELVIEW_MATRIX), boardMatrix(7));
+    expectMatrixNear(currentMatrix(GL_MODELVIEW_MATRIX), rulesBoardMatrix(7));
 }
 
 TEST(Frame, FirstFrameIsBlackAndThemeChangesReachTheBackgroundAFrameLate)

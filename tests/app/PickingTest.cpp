@@ -6,8 +6,10 @@
 #include "app/Frame.h"
 #include "app/RulesWindow.h"
 #include "app/Turntable.h"
+#include "game/GameReset.h"
 #include "game/GameState.h"
 #include "game/GlobalObjects.h"
+#include "pieces/PieceTransform.h"
 #include "tests/support/GlWindow.h"
 #include "themes/ThemeFile.h"
 
@@ -27,11 +29,7 @@ protected:
         useGlWindow();
         onReshape(kRulesWindowSize, kRulesWindowSize);
         startUp();
-        for (int c = 0; c < kColumns; ++c)
-            tileCount[c] = pendingCount[c] = 4;
-        gameOver = false;
-        gamePhase = kPhaseIdle;
-        gameController = GameController();
+        startFreshGame(1);  // whatever the tests before left behind
     }
 
     void TearDown() override { turntable.setAngle(0); }
@@ -68,9 +66,7 @@ protected:
         GLdouble modelview[16], projection[16];
         GLint viewport[4];
         glPushMatrix();
-        glTranslatef(0, static_cast<float>(s * 3), 0);
-        glScalef(0.2f, 0.2f, 0.2f);
-        glRotatef(static_cast<float>((c - 3) * 60), 0, 1, 0);
+        applyTransform(tiles[c][s].transform);  // where the last frame placed it
         glGetDoublev(GL_MODELVIEW_MATRIX, modelview);
         glPopMatrix();
         glGetDoublev(GL_PROJECTION_MATRIX, projection);

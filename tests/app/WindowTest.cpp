@@ -3,34 +3,14 @@
 #include "app/Turntable.h"
 #include "game/GameState.h"
 #include "game/GlobalObjects.h"
-#include "tests/support/GlWindow.h"
+#include "tests/support/RulesMatrices.h"
+#include "tests/support/SceneTestKit.h"
 
-#include <GL/glu.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 namespace {
-
-void expectMatrixNear(const std::array<double, 16>& actual, const std::array<double, 16>& expected)
-{
-    for (int i = 0; i < 16; ++i)
-        EXPECT_NEAR(actual[i], expected[i], 1e-5) << "element " << i;
-}
-
-// The matrix a sequence of GL calls leaves, starting from identity.
-template <typename Calls>
-std::array<double, 16> matrixOf(unsigned mode, unsigned matrixName, Calls calls)
-{
-    glMatrixMode(mode);
-    glPushMatrix();
-    glLoadIdentity();
-    calls();
-    const std::array<double, 16> m = currentMatrix(matrixName);
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
-    return m;
-}
 
 TEST(Reshape, SetsViewportPerspectiveAndCamera)
 {
@@ -49,9 +29,7 @@ TEST(Reshape, SetsViewportPerspectiveAndCamera)
     EXPECT_NEAR(projection[10], (150.0 + 1.0) / (1.0 - 150.0), 1e-6);
     EXPECT_NEAR(projection[14], 2 * 150.0 * 1.0 / (1.0 - 150.0), 1e-6);
     EXPECT_NEAR(projection[11], -1.0, 1e-12);
-    expectMatrixNear(modelview, matrixOf(GL_MODELVIEW, GL_MODELVIEW_MATRIX, [] {
-        gluLookAt(0, 3.5, 25, 0, 0, 0, 0, 1, 0);
-    }));
+    expectMatrixNear(modelview, rulesCameraMatrix());
     GLint mode = 0;
     glGetIntegerv(GL_MATRIX_MODE, &mode);
     EXPECT_EQ(mode, GL_MODELVIEW);

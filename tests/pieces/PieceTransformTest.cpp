@@ -1,7 +1,7 @@
 #include "pieces/PieceTransform.h"
+#include "tests/support/RulesMatrices.h"
 #include "tests/support/SceneTestKit.h"
 
-#include <GL/glu.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -27,11 +27,8 @@ TEST(PieceTransform, UndoReturnsTheMatrixApplyFound)
 {
     useGlWindow();
     glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
     // Start from a matrix like the scene's, not from identity.
-    gluLookAt(0, 3.5, 25, 0, 0, 0, 0, 1, 0);
-    glTranslatef(0, -28, 0);
-    glScalef(1.5f, 0.8f, 1.5f);
+    glLoadMatrixd(rulesBoardMatrix(0).data());
     const std::array<double, 16> before = currentMatrix(GL_MODELVIEW_MATRIX);
 
     PieceTransform transform;
