@@ -6,12 +6,11 @@
 
 namespace {
 
-// Builds each button from its name and gives it the current theme's colours.
+// Builds each button from its label and gives it the current theme's colours.
 void createPowerButtons()
 {
-    static const char* const kNames[kPowerButtonCount] = {"+", "-3", "Stop"};
     for (int slot = 0; slot < kPowerButtonCount; ++slot)
-        powerButtons[slot] = PowerButton(kNames[slot]);
+        powerButtons[slot] = PowerButton(kPowerButtonFacts[slot].label);
     const Theme& theme = themes[themeIndex];
     for (PowerButton& button : powerButtons) {
         button.armedColor = theme.armedColor;

@@ -81,9 +81,13 @@ void expectFills(const char* name, const WindowBox& label, const WindowBox& rect
 
 TEST(ButtonLabels, FillTheRectanglesThatPickThem)
 {
-    expectFills("+", buttonExtent("+", makePlusMesh()), {645, 695, 325, 380});
-    expectFills("-3", buttonExtent("-3", makeMinusThreeMesh()), {630, 690, 200, 245});
-    expectFills("Stop", buttonExtent("Stop", makeStopMesh()), {610, 705, 120, 155});
+    const Mesh labels[kPowerButtonCount] = {makePlusMesh(), makeMinusThreeMesh(), makeStopMesh()};
+    for (int slot = 0; slot < kPowerButtonCount; ++slot) {
+        const PowerButtonFacts& button = kPowerButtonFacts[slot];
+        const PressRectangle& press = button.press;
+        expectFills(button.label, buttonExtent(button.label, labels[slot]),
+                    {double(press.left), double(press.right), double(press.bottom), double(press.top)});
+    }
 }
 
 // The running score: four digits in a column, thousands on top, turned a
