@@ -1,7 +1,8 @@
 // Finding what lies under a left press: a tile of the tower, found in 3D by
 // reading back the depth under the pointer, or a power-up button, found by
 // fixed rectangles of the rules window's pixels.  Which tile or which button
-// that is, is the game's (game/PickedTarget.cpp).
+// that is, and what the press does, is the game's (game/PickedTarget.cpp,
+// game/PressRule.cpp).
 
 #include "game/GameController.h"
 
