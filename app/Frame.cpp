@@ -18,7 +18,7 @@ void armAwardedButton()
 {
     const int award = gameController.checkAward();
     if (award != kNoAward)
-        powerButtons[2 - award].armed = true;
+        powerButtons[slotOfAward(award)].armed = true;
 }
 
 // The buttons and the running score beside the tower; they do not turn.

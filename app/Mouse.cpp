@@ -10,6 +10,7 @@
 #include "app/Turntable.h"
 #include "game/GameState.h"
 #include "game/GlobalObjects.h"
+#include "game/PressRule.h"
 
 #include <GL/glut.h>
 
@@ -22,21 +23,12 @@ constexpr float kThemeSplitX = kRulesWindowSize / 2;  // the middle of the windo
 // Window x of the last left press or motion event: where a drag step starts.
 float lastMouseX = 0;
 
-// A left press: select the tile under the pointer and pop it, or use the
-// power-up button under it.  Any phase accepts a pick.
+// A left press: the pick finds what lies under the pointer, the game's
+// press rule acts on it.  Any phase accepts a pick.
 void pickAt(int x, int y)
 {
     gameController.pick(x, y);
-    if (gameController.hitCode == kHitTile) {
-        gameController.selectPickedTile();
-        gamePhase = kPhasePop;
-    } else if (gameController.hitCode == kHitButton) {
-        PowerButton& button = powerButtons[gameController.buttonFromClick()];
-        if (button.armed)
-            gameController.applyPowerUp();
-        button.armed = false;
-    }
-    gameController.hitCode = kHitNothing;
+    actOnPress();
 }
 
 }  // namespace

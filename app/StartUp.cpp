@@ -7,12 +7,11 @@
 
 namespace {
 
-// Builds each button from its name, not armed.
+// Builds each button from its label, not armed.
 void createPowerButtons()
 {
-    static const char* const kNames[kPowerButtonCount] = {"+", "-3", "Stop"};
     for (int slot = 0; slot < kPowerButtonCount; ++slot)
-        powerButtons[slot] = PowerButton(kNames[slot]);
+        powerButtons[slot] = PowerButton(kPowerButtonFacts[slot].label);
 }
 
 }  // namespace

@@ -15,7 +15,7 @@ int GameController::checkAward()
     if (score - awardMark < kPointsPerAward)
         return kNoAward;
     awardMark += kPointsPerAward;
-    return (score / kPointsPerAward - 1) % 3;
+    return (score / kPointsPerAward - 1) % kPowerButtonCount;
 }
 
 void addToScore(int points)

@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr double kSlotHeight = 3.0;      // board units between two slots
-constexpr int kColumnAngle = 60;         // degrees between neighbouring columns
 constexpr float kTileModelScale = 0.2f;
 
 }  // namespace
@@ -64,7 +62,7 @@ void Tile::startSlide(GridPos target, int frames)
 {
     sliding = true;
     slideLength = static_cast<double>(animationFrames(frames));
-    slidePerFrame = static_cast<double>((slot - target.slot) * 3) / slideLength;
+    slidePerFrame = static_cast<double>((slot - target.slot) * kSlotPitch) / slideLength;
     slideElapsed = 0;
 }
 
@@ -83,7 +81,7 @@ void Tile::place(double height)
 
 void Tile::draw()
 {
-    const double restHeight = slot * static_cast<int>(kSlotHeight);
+    const double restHeight = slot * kSlotPitch;
     if (fading) {
         place(restHeight);
         fadeElapsed += 1;

@@ -11,6 +11,9 @@ struct GridPos {
     int slot;
 };
 
+constexpr int kSlotPitch = 3;     // board units from one slot's height to the next
+constexpr int kColumnAngle = 60;  // degrees between neighbouring columns round the axis
+
 struct Tile {
     PackedColor color{255, 255, 255, 255};
     bool selected = false;  // picked, or found in a line of three

@@ -7,20 +7,14 @@ PowerButton::PowerButton() : model(MakeEmptyModel()) {}
 
 PowerButton::PowerButton(const std::string& name) : model(MakeEmptyModel())
 {
+    const int slot = powerSlotOf(name);
+    if (slot < 0)
+        return;
+    const PowerButtonFacts& facts = kPowerButtonFacts[slot];
     ModelFileReader reader;
-    if (name == "Stop") {
-        reader.LoadFile(model, "Data/3DS/Stop.3DS");
-        setScale(0.1f);
-        setTranslation(16, -7, 0);
-    } else if (name == "+") {
-        reader.LoadFile(model, "Data/3DS/+.3DS");
-        setScale(0.135f);
-        setTranslation(15, 2, 0);
-    } else if (name == "-3") {
-        reader.LoadFile(model, "Data/3DS/-3.3DS");
-        setScale(0.09f);
-        setTranslation(15.5f, -3, 0);
-    }
+    reader.LoadFile(model, facts.modelFile);
+    setScale(facts.scale);
+    setTranslation(facts.x, facts.y, facts.z);
 }
 
 void PowerButton::draw() const

@@ -4,14 +4,10 @@
 
 #include "model3ds/ModelData.h"
 #include "pieces/PieceTransform.h"
+#include "pieces/PowerButtonTable.h"
 #include "themes/PackedColor.h"
 
 #include <string>
-
-constexpr int kPowerButtonCount = 3;
-
-// Slots, top to bottom on screen.
-enum PowerSlot { kSlotColorSweep = 0, kSlotBottomClear = 1, kSlotStop = 2 };
 
 struct PowerButton {
     bool armed = false;
@@ -22,7 +18,8 @@ struct PowerButton {
 
     // An empty button: no model yet.
     PowerButton();
-    // Reads the model named after the button and places it.
+    // Reads the model of the button with this label and places it, as its
+    // row of kPowerButtonFacts says; an unknown label stays empty.
     explicit PowerButton(const std::string& name);
 
     void setTranslation(float x, float y, float z) { transform.setTranslation(x, y, z); }

@@ -1,15 +1,18 @@
 #pragma once
-// What the mouse and the clock do to the game, without the window: the
-// effect of a pick, of a button press, and ticks with the game's own frame
-// (drawScene in app/Frame.h) between them.
+// What the mouse and the clock do to the game, without the window: presses
+// classified as the pick would classify them, handed to the game's own press
+// rule, and ticks with the game's own frame (drawScene in app/Frame.h)
+// between them.
 
-// The effect of picking cell (column, slot): the cell is selected and the
-// game goes to Pop, whatever it was doing.
+// A press on cell (column, slot): a hit in the pick frame at the middle of
+// the cell's row, straight out from the axis where its column faces.  It selects that cell and moves the game to Pop, except
+// where the game's pick gives the hit to another cell: above a short column 1
+// or 5 the press belongs to column 2 or 4.
 void pickCell(int column, int slot);
 
-// A press on power-up button `slot`: its effect applies if it is armed, or
-// whenever `force` is set; either way it ends disarmed.
-void pressPowerButton(int slot, bool force);
+// A press in the middle of power-up button `slot`'s rectangle: its power-up
+// applies if it is armed, and it ends disarmed.
+void pressPowerButton(int slot);
 
 // The game waits and no tile in play that is drawn is animating.
 bool boardIsStill();

@@ -26,7 +26,7 @@ constexpr long kStepsWithoutRise = 30000;    // a game that long without a rise 
 struct Temper {
     double pick;
     double button;
-    double force;  // a press applies its power-up even when not armed
+    double arm;  // an idle button is armed just before its press, as an award would
     double theme;
     double drag;
 };
@@ -163,18 +163,23 @@ void Player::pick()
     note("pick " + std::to_string(column) + "," + std::to_string(slot));
 }
 
+// A press on a random button.  So that every power-up is used at every
+// stage of a turn, the player sometimes arms the button first itself, as an
+// award would.
 void Player::pressButton()
 {
     const int slot = below(kPowerButtonCount);
-    const bool armed = powerButtons[slot].armed;
-    const bool force = chance(temper_.force);
-    pressPowerButton(slot, force);
+    const bool awarded = powerButtons[slot].armed;
+    const bool armedHere = !awarded && chance(temper_.arm);
+    if (armedHere)
+        powerButtons[slot].armed = true;
+    pressPowerButton(slot);
     report_.buttonPresses += 1;
-    if (armed || force)
+    if (awarded || armedHere)
         report_.powerUpsApplied += 1;
-    if (armed)
+    if (awarded)
         report_.awardsUsed += 1;
-    note("button " + std::to_string(slot) + (armed ? " armed" : force ? " forced" : " idle"));
+    note("button " + std::to_string(slot) + (awarded ? " awarded" : armedHere ? " armed by the player" : " idle"));
 }
 
 void Player::frame()

@@ -17,8 +17,8 @@ struct RandomPlayReport {
     long ticks = 0;
     long drags = 0;
     long buttonPresses = 0;
-    long powerUpsApplied = 0;  // presses that applied an effect (armed or forced)
-    long awardsUsed = 0;       // of those, presses of an armed button
+    long powerUpsApplied = 0;  // presses of an armed button, which applied its effect
+    long awardsUsed = 0;       // of those, buttons an award had armed (the rest the player armed)
     long themeSteps = 0;
     long removals = 0;         // Pop steps that marked tiles
     long cascades = 0;         // Settle steps that found a line

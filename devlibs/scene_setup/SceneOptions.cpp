@@ -52,20 +52,15 @@ bool parseBoard(const std::string& name, BoardState& board)
     return false;
 }
 
-bool parseArmed(const std::string& list, bool (&armed)[3])
+bool parseArmed(const std::string& list, bool (&armed)[kPowerButtonCount])
 {
-    static const char* const kNames[3] = {"+", "-3", "Stop"};
     std::istringstream items(list);
     std::string item;
     while (std::getline(items, item, ',')) {
-        bool known = false;
-        for (int slot = 0; slot < 3; ++slot)
-            if (item == kNames[slot]) {
-                armed[slot] = true;
-                known = true;
-            }
-        if (!known)
+        const int slot = powerSlotOf(item);
+        if (slot < 0)
             return false;
+        armed[slot] = true;
     }
     return true;
 }

@@ -2,6 +2,7 @@
 // Which moment of a game to show, as chosen on a tool's command line.
 
 #include "game/GameState.h"
+#include "pieces/PowerButtonTable.h"
 
 #include <string>
 
@@ -19,7 +20,7 @@ struct SceneOptions {
     int score = 0;
     int fadeFrame = 0;     // which of the 15 fade frames to show; 0: the default
     unsigned seed = 1;     // tile colours are random but repeatable
-    bool armed[3] = {false, false, false};  // "+", "-3", "Stop"
+    bool armed[kPowerButtonCount] = {};  // by slot: "+", "-3", "Stop"
     bool columnColors = false;  // every tile opaque in its column's own flat colour
 };
 

@@ -25,7 +25,7 @@ namespace {
 constexpr PackedColor kLabelColors[kPowerButtonCount] = {{250, 10, 10, 255}, {10, 250, 10, 255}, {10, 10, 250, 255}};
 constexpr PackedColor kScoreColor{250, 10, 250, 255};
 
-// The window rectangles that pick the buttons, inclusive, y from the bottom.
+// Where a colour shows, inclusive, y from the bottom.
 struct PixelBox {
     int left = kRulesWindowSize, right = -1, bottom = kRulesWindowSize, top = -1;
 
@@ -39,7 +39,6 @@ struct PixelBox {
     int width() const { return right - left + 1; }
     int height() const { return top - bottom + 1; }
 };
-constexpr PixelBox kPressRectangles[kPowerButtonCount] = {{645, 695, 325, 380}, {630, 690, 200, 245}, {610, 705, 120, 155}};
 
 // One drawn frame, as the window shows it.
 class ShownFrame {
@@ -127,7 +126,7 @@ TEST_F(Overlays, ButtonLabelsFillTheRectanglesThatPickThem)
     for (int slot = 0; slot < kPowerButtonCount; ++slot) {
         PixelBox label;
         frame.forEachPixelOf(kLabelColors[slot], [&](int x, int y) { label.add(x, y); });
-        const PixelBox& rect = kPressRectangles[slot];
+        const PressRectangle& rect = kPowerButtonFacts[slot].press;
         std::printf("button %d label x %d..%d y %d..%d in rectangle x %d..%d y %d..%d\n", slot, label.left,
                     label.right, label.bottom, label.top, rect.left, rect.right, rect.bottom, rect.top);
         // A pixel kept clear inside every side, and most of each side used.
@@ -135,8 +134,8 @@ TEST_F(Overlays, ButtonLabelsFillTheRectanglesThatPickThem)
         EXPECT_LT(label.right, rect.right) << slot;
         EXPECT_GT(label.bottom, rect.bottom) << slot;
         EXPECT_LT(label.top, rect.top) << slot;
-        EXPECT_GE(label.width(), 0.75 * rect.width()) << slot;
-        EXPECT_GE(label.height(), 0.75 * rect.height()) << slot;
+        EXPECT_GE(label.width(), 0.75 * (rect.right - rect.left)) << slot;
+        EXPECT_GE(label.height(), 0.75 * (rect.top - rect.bottom)) << slot;
     }
 }
 
@@ -148,7 +147,7 @@ TEST_F(Overlays, RunningScoreIsAColumnOfFourOnScreenAboveTheButtons)
     EXPECT_GT(score.left, 0);
     EXPECT_LT(score.right, kRulesWindowSize - 1);
     EXPECT_LT(score.top, kRulesWindowSize - 1);
-    EXPECT_GT(score.bottom, kPressRectangles[0].top) << "a digit reaches the \"+\" button";
+    EXPECT_GT(score.bottom, kPowerButtonFacts[kSlotColorSweep].press.top) << "a digit reaches the \"+\" button";
 }
 
 TEST_F(Overlays, FinalScoreIsARowOfFourInFrontOfTheTower)

@@ -3,6 +3,8 @@
 // a press may land on the plate or, between plates, on the grout.
 
 #include "devlibs/game_models/TileModel.h"
+#include "game/PickBox.h"
+#include "game/Tile.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +14,6 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kTileScale = 0.2;  // the tile's model scale
-constexpr double kSlotHeight = 3.0;
 
 struct Vec {
     double x, y, z;
@@ -22,10 +23,10 @@ struct Vec {
 // (c - 3) * 60 degrees about y, scaled, lifted to the slot.
 Vec onBoard(Point3 p, int column, int slot)
 {
-    const double angle = (column - 3) * 60 * kPi / 180;
+    const double angle = (column - 3) * kColumnAngle * kPi / 180;
     const double x = kTileScale * p.x;
     const double z = kTileScale * p.z;
-    return {std::cos(angle) * x + std::sin(angle) * z, slot * kSlotHeight + kTileScale * p.y,
+    return {std::cos(angle) * x + std::sin(angle) * z, slot * kSlotPitch + kTileScale * p.y,
             -std::sin(angle) * x + std::cos(angle) * z};
 }
 
@@ -36,14 +37,9 @@ Vec toPickFrame(Vec board)
     return {board.x / 1.5, (board.y + 35) / 0.8, board.z / 1.5};
 }
 
-bool inTileBox(Vec hit)
-{
-    return -5 < hit.x && hit.x < 5 && -5 < hit.z && hit.z < 5 && 43 < hit.y && hit.y < 114.9 && hit.z != 0;
-}
-
 int pickedRow(Vec hit)
 {
-    return static_cast<int>((hit.y - 47.5) / 3.75 + 1.0);
+    return static_cast<int>(rowsUpTo(hit.y));
 }
 
 // The pick's column for a hit, with every column full.
@@ -64,7 +60,7 @@ TEST(TileModel, EveryPointPicksItsOwnColumnAndRow)
         for (int slot = 0; slot < 19; ++slot)
             for (const Point3& p : tile.vertices) {
                 const Vec hit = toPickFrame(onBoard(p, column, slot));
-                ASSERT_TRUE(inTileBox(hit)) << "column " << column << " slot " << slot;
+                ASSERT_TRUE(insideTileBox(hit.x, hit.y, hit.z)) << "column " << column << " slot " << slot;
                 ASSERT_EQ(pickedColumn(hit), column) << "slot " << slot;
                 ASSERT_EQ(pickedRow(hit), slot) << "column " << column;
             }
@@ -82,7 +78,7 @@ TEST(TileModel, MiddleOfTheFrontFacePicksItsRow)
     const Point3 middle{0, static_cast<float>((bottom + top) / 2), static_cast<float>(-front)};
     for (int slot = 0; slot < 19; ++slot) {
         const Vec hit = toPickFrame(onBoard(middle, 0, slot));
-        EXPECT_TRUE(inTileBox(hit));
+        EXPECT_TRUE(insideTileBox(hit.x, hit.y, hit.z));
         EXPECT_EQ(pickedRow(hit), slot);
         EXPECT_EQ(pickedColumn(hit), 0);
     }
