@@ -74,14 +74,15 @@ icons: build
 # The .deb from a release build of its own, checked by lintian; only what it
 # holds is built (the game and its generated files).  Its files carry the
 # time of the last commit (or, outside git, the changelog's date), so that
-# the same commit always gives the same package.
+# the same commit always gives the same package; so do the modes of the
+# archive's members, which cpack takes from the umask.
 package: export SOURCE_DATE_EPOCH ?= $(shell [ -e .git ] && git log -1 --format=%ct || \
 	date -d "$$(sed -n 's/^ -- [^ ]*  //p' packaging/changelog.in)" +%s)
 package:
 	$(call install-missing,$(PACKAGE_PACKAGES))
 	cmake -S . -B $(PACKAGE_DIR) $(RELEASE_FLAGS) -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON
 	cmake --build $(PACKAGE_DIR) -j$(JOBS) --target hextower install_files
-	cd $(PACKAGE_DIR) && cpack
+	cd $(PACKAGE_DIR) && umask 022 && cpack
 	lintian --fail-on error,warning "$$(ls -t $(PACKAGE_DIR)/hextower_*.deb | head -n 1)"
 
 # Installs the Debian packages of $(1) that are missing, through sudo when
