@@ -1,19 +1,28 @@
 # The two commands: `make play` and `make test`.  Both install the Debian
-# packages that are missing, then build with CMake into build/.
-#   make test SANITIZE=1   runs the suite in the AddressSanitizer/UBSan build
+# packages that are missing, then build with CMake, each in a folder of its
+# own so that neither changes the other's build:
+#   make play              the game alone, as players build it (build-play/)
+#   make test              every test, warnings fatal (build/)
+#   make test SANITIZE=1   the suite in the AddressSanitizer/UBSan build (build-sanitize/)
 #   make fuzz              fuzzes the model reader for two minutes (clang, build-fuzz/)
-#   make package           builds build/hextower_<version>_<arch>.deb and runs lintian on it
+#   make package           builds build-package/hextower_<version>_<arch>.deb and runs lintian on it
 #   make icons             renders the menu icons in packaging/icons/ again
 
 SANITIZE ?= 0
 JOBS ?= $(shell nproc)
+# Where developers work, a warning stops the build; in a player's or a
+# distribution's build it stays a warning.
+DEVELOPER_FLAGS := -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 ifeq ($(SANITIZE),1)
 BUILD_DIR := build-sanitize
-CMAKE_FLAGS := -DHEXTOWER_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+CMAKE_FLAGS := -DHEXTOWER_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug $(DEVELOPER_FLAGS)
 else
 BUILD_DIR := build
-CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo
+CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo $(DEVELOPER_FLAGS)
 endif
+PLAY_DIR := build-play
+PACKAGE_DIR := build-package
+RELEASE_FLAGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF
 
 # What each target needs: building and playing; the tests (an X server,
 # pointer control, the menu-entry and metadata validators); the fuzzer; the
@@ -35,9 +44,9 @@ FUZZ_FLAGS := -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=
 # Only the game: the tests are left out, so their tools are not needed.
 play:
 	$(call install-missing,$(PLAY_PACKAGES))
-	cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS) -DBUILD_TESTING=OFF
-	cmake --build $(BUILD_DIR) -j$(JOBS) --target hextower
-	cd assets && ../$(BUILD_DIR)/bin/hextower
+	cmake -S . -B $(PLAY_DIR) $(RELEASE_FLAGS)
+	cmake --build $(PLAY_DIR) -j$(JOBS) --target hextower
+	cd assets && ../$(PLAY_DIR)/bin/hextower
 
 test: build
 	cd $(BUILD_DIR) && $(XVFB) ctest --output-on-failure -j$(JOBS)
@@ -50,7 +59,7 @@ build:
 fuzz:
 	$(call install-missing,$(FUZZ_PACKAGES))
 	cmake -S . -B build-fuzz -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
-		-DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF -DHEXTOWER_FUZZ=ON \
+		-DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF -DHEXTOWER_FUZZ=ON $(DEVELOPER_FLAGS) \
 		"-DCMAKE_CXX_FLAGS=$(FUZZ_FLAGS)"
 	cmake --build build-fuzz -j$(JOBS) --target fuzz-model fuzz-seeds
 	tools/fuzz-model/run-fuzz.sh
@@ -62,12 +71,19 @@ icons: build
 	cd assets && xvfb-run -a -s "-screen 0 1280x1024x24" \
 		../packaging/make-icons.sh ../$(BUILD_DIR)/bin/snapshot ../packaging/icons
 
-# build/hextower_<version>_<arch>.deb from the release build, checked by lintian.
+# The .deb from a release build of its own, checked by lintian; only what it
+# holds is built (the game and its generated files).  Its files carry the
+# time of the last commit (or, outside git, the changelog's date), so that
+# the same commit always gives the same package; so do the modes of the
+# archive's members, which cpack takes from the umask.
+package: export SOURCE_DATE_EPOCH ?= $(shell [ -e .git ] && git log -1 --format=%ct || \
+	date -d "$$(sed -n 's/^ -- [^ ]*  //p' packaging/changelog.in)" +%s)
 package:
 	$(call install-missing,$(PACKAGE_PACKAGES))
-	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF
-	cmake --build build -j$(JOBS) --target package
-	lintian --fail-on error "$$(ls -t build/hextower_*.deb | head -n 1)"
+	cmake -S . -B $(PACKAGE_DIR) $(RELEASE_FLAGS) -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON
+	cmake --build $(PACKAGE_DIR) -j$(JOBS) --target hextower install_files
+	cd $(PACKAGE_DIR) && umask 022 && cpack
+	lintian --fail-on error,warning "$$(ls -t $(PACKAGE_DIR)/hextower_*.deb | head -n 1)"
 
 # Installs the Debian packages of $(1) that are missing, through sudo when
 # not root.
@@ -77,9 +93,10 @@ define install-missing
 	if [ -n "$$missing" ]; then \
 		echo "Installing:" $$missing; \
 		$(SUDO) apt-get update && \
-		DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y --no-install-recommends $$missing; \
+		DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y --no-install-recommends \
+			-o DPkg::Lock::Timeout=600 $$missing; \
 	fi
 endef
 
 clean:
-	rm -rf build build-sanitize build-fuzz
+	rm -rf build build-sanitize build-fuzz $(PLAY_DIR) $(PACKAGE_DIR)

@@ -4,6 +4,7 @@
 #include "themes/ThemeFile.h"
 
 #include <filesystem>
+#include <fstream>
 #include <system_error>
 
 namespace fs = std::filesystem;
@@ -23,29 +24,6 @@ bool isFile(const fs::path& path)
     return fs::is_regular_file(path, error);
 }
 
-// The same folder however it is spelt: links and dot-dots resolved.
-bool sameFolder(const std::string& a, const std::string& b)
-{
-    std::error_code errorA, errorB;
-    const fs::path canonicalA = fs::weakly_canonical(a, errorA);
-    const fs::path canonicalB = fs::weakly_canonical(b, errorB);
-    return !errorA && !errorB && canonicalA == canonicalB;
-}
-
-// The data folder that belongs to the program itself.  A program in its
-// build tree reads its own checkout's data, never an installed copy; an
-// installed one finds its data from its own place, so that a moved prefix
-// or a staged install tree works as it is.
-std::string ownDataFolder(const DataFolderPlaces& places)
-{
-    if (places.programPath.empty())
-        return "";  // the program's own place is unknown
-    const fs::path programFolder = fs::path(places.programPath).parent_path();
-    if (!places.buildProgramFolder.empty() && sameFolder(programFolder, places.buildProgramFolder))
-        return places.checkoutDataFolder;
-    return (programFolder / places.installedDataFromProgram).lexically_normal().string();
-}
-
 std::string programName(const DataFolderPlaces& places)
 {
     const std::string name = fs::path(places.programPath).filename().string();
@@ -53,6 +31,21 @@ std::string programName(const DataFolderPlaces& places)
 }
 
 }  // namespace
+
+// A program in its build tree reads its own checkout's data, never an
+// installed copy; an installed one finds its data from its own place, so that
+// a moved prefix or a staged install tree works as it is.
+std::string ownDataFolder(const DataFolderPlaces& places)
+{
+    if (places.programPath.empty())
+        return "";  // the program's own place is unknown
+    const fs::path programFolder = fs::path(places.programPath).parent_path();
+    const fs::path note = programFolder.parent_path() / places.checkoutNoteName;
+    std::string checkoutData;
+    if (!places.checkoutNoteName.empty() && isFile(note) && std::getline(std::ifstream(note), checkoutData))
+        return checkoutData;
+    return (programFolder / places.installedDataFromProgram).lexically_normal().string();
+}
 
 bool holdsGameData(const std::string& folder)
 {

@@ -10,9 +10,9 @@ struct DataFolderPlaces {
     const char* namedFolder = nullptr;  // HEXTOWER_DATA; null when unset
     std::string workingDirectory;
     std::string programPath;  // the running program's file, links resolved
-    // Where a program built in the checkout lies, and the checkout's data.
-    std::string buildProgramFolder;
-    std::string checkoutDataFolder;
+    // The name of the note that marks a build tree: a file beside the
+    // program's folder (build/bin) that names the checkout's data folder.
+    std::string checkoutNoteName;
     // The installed data folder, relative to the installed program's folder.
     std::string installedDataFromProgram;
 };
@@ -26,6 +26,11 @@ struct DataFolderChoice {
 
 // A folder holds the game's data when it has the themes and the tile model.
 bool holdsGameData(const std::string& folder);
+
+// The data folder that belongs to the program itself: the one its build
+// tree's note names, otherwise the installed one beside it; empty when the
+// program's own place is unknown.
+std::string ownDataFolder(const DataFolderPlaces& places);
 
 // In order: the folder HEXTOWER_DATA names, when it is set, and then only
 // that one; the working directory; the program's own data folder: its

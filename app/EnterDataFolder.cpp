@@ -18,6 +18,19 @@ std::string& startFolder()
     return folder;
 }
 
+// What the data-folder search looks at, as this process sees it.
+DataFolderPlaces placesOfThisProcess()
+{
+    DataFolderPlaces places;
+    places.namedFolder = std::getenv("HEXTOWER_DATA");
+    std::error_code error;
+    places.workingDirectory = std::filesystem::current_path(error).string();
+    places.programPath = std::filesystem::read_symlink("/proc/self/exe", error).string();
+    places.checkoutNoteName = HEXTOWER_CHECKOUT_NOTE;
+    places.installedDataFromProgram = HEXTOWER_INSTALLED_DATA_FROM_PROGRAM;
+    return places;
+}
+
 }  // namespace
 
 const std::string& startingFolder()
@@ -25,18 +38,15 @@ const std::string& startingFolder()
     return startFolder();
 }
 
+std::string programDataFolder()
+{
+    return ownDataFolder(placesOfThisProcess());
+}
+
 void enterDataFolder()
 {
-    DataFolderPlaces places;
-    places.namedFolder = std::getenv("HEXTOWER_DATA");
-    std::error_code error;
-    places.workingDirectory = std::filesystem::current_path(error).string();
+    const DataFolderPlaces places = placesOfThisProcess();
     startFolder() = places.workingDirectory;
-    places.programPath = std::filesystem::read_symlink("/proc/self/exe", error).string();
-    places.buildProgramFolder = HEXTOWER_BUILD_PROGRAM_FOLDER;
-    places.checkoutDataFolder = HEXTOWER_CHECKOUT_DATA_FOLDER;
-    places.installedDataFromProgram = HEXTOWER_INSTALLED_DATA_FROM_PROGRAM;
-
     DataFolderChoice choice = chooseDataFolder(places);
     if (choice.failure.empty() && chdir(choice.folder.c_str()) != 0)
         choice.failure = "hextower: cannot enter the data folder " + choice.folder;

@@ -14,6 +14,10 @@ void enterDataFolder();
 // meant from.
 const std::string& startingFolder();
 
+// The data folder that belongs to the running program (see ownDataFolder),
+// for its usage; empty when its own place is unknown.
+std::string programDataFolder();
+
 // Defined first among the global objects, so that the folder is settled
 // before the tiles and digits that are built after it read their models.
 struct DataFolderEntry {

@@ -24,6 +24,15 @@ void makeData(const fs::path& folder)
     writeFile(folder / "Data/3DS/tile.3DS");
 }
 
+constexpr const char* kNote = "checkout-note";
+
+// A build tree: a note beside its program folder names the checkout's data.
+void makeBuildTree(const fs::path& programFolder, const fs::path& checkoutData)
+{
+    fs::create_directories(programFolder);
+    std::ofstream(programFolder.parent_path() / kNote) << checkoutData.string() << "\n";
+}
+
 class DataFolderSearch : public testing::Test {
 protected:
     void SetUp() override
@@ -31,11 +40,14 @@ protected:
         char pattern[] = "/tmp/hextower-data-XXXXXX";
         ASSERT_NE(mkdtemp(pattern), nullptr);
         root_ = pattern;
-        for (const char* folder : {"named", "start", "checkout/assets", "prefix/share/games/hextower"})
+        for (const char* folder : {"named", "start", "checkout/assets", "prefix/share/games/hextower",
+                                   "build-as-installed/share/games/hextower"})
             makeData(root_ / folder);
-        for (const char* folder : {"empty", "build/bin", "prefix/lib/games/hextower", "bare/lib/games/hextower",
+        for (const char* folder : {"empty", "prefix/lib/games/hextower", "bare/lib/games/hextower",
                                    "checkout-without-data"})
             fs::create_directories(root_ / folder);
+        makeBuildTree(root_ / "build/bin", root_ / "checkout/assets");
+        makeBuildTree(root_ / "build-as-installed/lib/games/hextower", root_ / "checkout-without-data");
         writeFile(root_ / "themes-only/themes.txt");
         writeFile(root_ / "tile-only/Data/3DS/tile.3DS");
         fs::create_directory_symlink(root_ / "build", root_ / "build-link");
@@ -61,28 +73,23 @@ TEST_F(DataFolderSearch, TakesTheFirstPlaceInOrderAndNeverFallsBackFromANamedFol
         const char* named;  // HEXTOWER_DATA below the root; nullptr: unset
         const char* start;  // the working directory
         const char* program;  // the program's folder
-        const char* buildTree;  // where a program of the build tree lies
-        const char* checkout;  // the build tree's data
         const char* chosen;  // nullptr: none, and the failure names `mentioned`
         std::vector<const char*> mentioned;
     };
     const char* const build = "build/bin";
-    const char* const installed = "prefix/lib/games/hextower";
     const std::vector<Case> cases = {
-        {"named folder first", "named", "start", build, build, "checkout/assets", "named", {}},
-        {"named but empty: an error, not a fall-back", "empty", "start", build, build, "checkout/assets", nullptr,
-         {"HEXTOWER_DATA", "empty"}},
-        {"then the working directory", nullptr, "start", build, build, "checkout/assets", "start", {}},
-        {"build tree: its checkout", nullptr, "empty", build, build, "checkout/assets", "checkout/assets", {}},
-        {"build tree by another path", nullptr, "empty", "build-link/bin", build, "checkout/assets",
-         "checkout/assets", {}},
-        {"installed: the data beside it", nullptr, "empty", installed, build, "checkout/assets",
-         "prefix/share/games/hextower", {}},
-        {"installed without data", nullptr, "empty", "bare/lib/games/hextower", build, "checkout/assets", nullptr,
+        {"named folder first", "named", "start", build, "named", {}},
+        {"named but empty: an error, not a fall-back", "empty", "start", build, nullptr, {"HEXTOWER_DATA", "empty"}},
+        {"then the working directory", nullptr, "start", build, "start", {}},
+        {"build tree: its checkout", nullptr, "empty", build, "checkout/assets", {}},
+        {"build tree by another path", nullptr, "empty", "build-link/bin", "checkout/assets", {}},
+        {"installed: the data beside it", nullptr, "empty", "prefix/lib/games/hextower", "prefix/share/games/hextower",
+         {}},
+        {"installed without data", nullptr, "empty", "bare/lib/games/hextower", nullptr,
          {"empty", "bare/share/games/hextower"}},
         // A build tree laid out like an install still reads only its checkout.
-        {"build tree never reads an installed copy", nullptr, "empty", installed, installed,
-         "checkout-without-data", nullptr, {"empty", "checkout-without-data"}},
+        {"build tree never reads an installed copy", nullptr, "empty", "build-as-installed/lib/games/hextower",
+         nullptr, {"empty", "checkout-without-data"}},
     };
     for (const Case& c : cases) {
         const std::string named = c.named == nullptr ? "" : at(c.named);
@@ -90,8 +97,7 @@ TEST_F(DataFolderSearch, TakesTheFirstPlaceInOrderAndNeverFallsBackFromANamedFol
         places.namedFolder = c.named == nullptr ? nullptr : named.c_str();
         places.workingDirectory = at(c.start);
         places.programPath = at(c.program) + "/hextower";
-        places.buildProgramFolder = at(c.buildTree);
-        places.checkoutDataFolder = at(c.checkout);
+        places.checkoutNoteName = kNote;
         places.installedDataFromProgram = "../../../share/games/hextower";
 
         const DataFolderChoice choice = chooseDataFolder(places);
