@@ -165,11 +165,12 @@ bool GameProcess::geometry(int& x, int& y, int& width, int& height) const
 
 Screenshot GameProcess::screenshot() const
 {
-    Area whole;
-    if (!geometry(whole.x, whole.y, whole.width, whole.height))
+    // A window that is not mapped yet has no picture: reading one is an X
+    // error, which ends the program.
+    XWindowAttributes attributes;
+    if (window_ == 0 || !XGetWindowAttributes(display_, window_, &attributes) || attributes.map_state != IsViewable)
         return Screenshot{};
-    whole.x = whole.y = 0;
-    return grab(whole);
+    return grab(Area{0, 0, attributes.width, attributes.height});
 }
 
 Screenshot GameProcess::grab(Area area) const
