@@ -1,7 +1,7 @@
 #include "app/SceneSignature.h"
 
 #include "app/Turntable.h"
-#include "game/GameState.h"
+#include "game/BoardState.h"
 #include "game/GlobalObjects.h"
 
 #include <cstring>
@@ -34,20 +34,11 @@ struct Fingerprint {
     }
 };
 
-void addTile(Fingerprint& print, const Tile& tile)
+// The fields that kTileFields and kGameControllerFields mark as shown.
+template <typename Record, typename Fields>
+void addShown(Fingerprint& print, const Record& record, const Fields& fields)
 {
-    print.add(tile.color);
-    print.add(tile.vanished);
-    print.add(tile.column);
-    print.add(tile.slot);
-    print.add(tile.sliding);
-    print.add(tile.slidePerFrame);
-    print.add(tile.slideElapsed);
-    print.add(tile.slideLength);
-    print.add(tile.fading);
-    print.add(tile.fadePerFrame);
-    print.add(tile.fadeLength);
-    print.add(tile.fadeElapsed);
+    forEachShownValue(record, fields, [&](const auto& value) { print.add(value); });
 }
 
 }  // namespace
@@ -55,11 +46,9 @@ void addTile(Fingerprint& print, const Tile& tile)
 std::uint64_t sceneSignature()
 {
     Fingerprint print;
-    print.add(themeIndex);
-    print.add(gamePhase);
-    print.add(gameOver);
+    forEachShownBoardValue([&](auto value) { print.add(value); });
     print.add(turntable.getAngle());
-    print.add(gameController.awardMark);
+    addShown(print, gameController, kGameControllerFields);
     print.add(numberDisplay.color);
     print.add(numberDisplay.getValue());
     for (int digit : numberDisplay.digits)
@@ -69,10 +58,8 @@ std::uint64_t sceneSignature()
         print.add(button.armedColor);
         print.add(button.idleColor);
     }
-    for (int count : tileCount)
-        print.add(count);
     for (const auto& column : tiles)
         for (const Tile& tile : column)
-            addTile(print, tile);
+            addShown(print, tile, kTileFields);
     return print.hash;
 }

@@ -5,8 +5,9 @@
 
 #include <cstdint>
 
-// Covers the theme, the turn, the score and its colour, the buttons, every
-// cell of the tower with its colour, place and animation, the column counts,
-// the game-over flag, and also the game phase and the award mark, so that a
-// rule step or a pending award counts as a change.
+// Covers what the game's lists mark as shown (kBoardState, the board's
+// globals; kGameControllerFields; kTileFields, for every cell of the tower),
+// the turn, the score and its colour, and the buttons.  The game phase and
+// the award mark are among the shown, so that a rule step or a pending award
+// counts as a change.
 std::uint64_t sceneSignature();

@@ -1,6 +1,7 @@
 #include "game/GameReset.h"
 
 #include "game/Board.h"
+#include "game/BoardState.h"
 #include "game/GameState.h"
 #include "game/GlobalObjects.h"
 #include "game/PieceColors.h"
@@ -8,14 +9,6 @@
 #include <cstdlib>
 
 namespace {
-
-// Brings a cell back to its constructed state, keeping its model.
-void restoreCell(Tile& tile)
-{
-    tile.clearAnimation();
-    tile.resetToBlank();
-    tile.colorIndex = 0;
-}
 
 void restorePieces()
 {
@@ -31,18 +24,12 @@ void clearGame()
 {
     for (int c = 0; c < kColumns; ++c) {
         for (Tile& tile : tiles[c])
-            restoreCell(tile);
+            tile.restore(kNewGame);
         tiles[c][kMarkerSlot].setPosition(c, kMarkerSlot);
         tiles[c][kMarkerSlot].color = markerColor(c);
-        tileCount[c] = 0;
-        pendingCount[c] = 0;
-        removedCount[c] = 0;
-        lowestRemoved[c] = kNoneRemoved;
     }
-    gamePhase = kPhaseIdle;
-    gameOver = false;
-    themeIndex = kStartTheme;
-    gameController = GameController();
+    clearBoardState();
+    restoreFields(gameController, GameController(), kGameControllerFields, kNewGame);
     restorePieces();
 }
 

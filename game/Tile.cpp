@@ -11,7 +11,9 @@ constexpr float kTileModelScale = 0.2f;
 
 }  // namespace
 
-Tile::Tile() : model(MakeEmptyModel())
+Tile::Tile(WithoutModel) : model(MakeEmptyModel()) {}
+
+Tile::Tile() : Tile(WithoutModel{})
 {
     ModelFileReader reader;
     reader.LoadFile(model, kTileModelFile);
@@ -33,21 +35,17 @@ GridPos Tile::getPosition() const
 
 void Tile::clearAnimation()
 {
-    marked = 0;
-    selected = false;
-    vanished = false;
-    sliding = false;
-    fading = false;
-    slidePerFrame = slideElapsed = slideLength = 0;
-    fadePerFrame = fadeLength = fadeElapsed = 0;
+    restore(kClearAnimation);
 }
 
 void Tile::resetToBlank()
 {
-    color = packColor(255, 255, 255);
-    setPosition(0, 0);
-    marked = 0;
-    selected = false;
+    restore(kBlankCell);
+}
+
+void Tile::restore(FieldReset reset)
+{
+    restoreFields(*this, Tile(WithoutModel{}), kTileFields, reset);
 }
 
 void Tile::startFade(int frames)

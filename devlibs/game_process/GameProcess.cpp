@@ -14,6 +14,7 @@
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -40,6 +41,12 @@ Window findWindowTitled(Display* display, Window parent, const char* title)
         XFree(children);
     return found;
 }
+
+// A picture that has not changed over this many reads this far apart, about
+// a quarter of a second, is at rest: a turn changes the picture with every
+// frame until it is over.
+constexpr int kSettledReads = 5;
+constexpr int kSettleReadMilliseconds = 50;
 
 bool showsOneColor(const Screenshot& shot)
 {
@@ -106,11 +113,9 @@ GameProcess::GameProcess(const std::string& workingDirectory, const std::vector<
         pause(50);
         window_ = findWindowTitled(display_, DefaultRootWindow(display_), windowTitle.c_str());
     }
-    // Let the first frames draw.  A busy machine can take longer: until
-    // then the window shows one flat colour.
-    pause(500);
-    for (int attempt = 0; attempt < 100 && window_ != 0 && showsOneColor(screenshot()); ++attempt)
-        pause(50);
+    // Until the first frames have drawn, the window shows one flat colour.
+    if (window_ != 0 && !waitUntilSettled())
+        window_ = 0;
 }
 
 GameProcess::~GameProcess()
@@ -160,17 +165,34 @@ bool GameProcess::geometry(int& x, int& y, int& width, int& height) const
 
 Screenshot GameProcess::screenshot() const
 {
-    Area whole;
-    if (!geometry(whole.x, whole.y, whole.width, whole.height))
+    // A window that is not mapped yet has no picture: reading one is an X
+    // error, which ends the program.
+    XWindowAttributes attributes;
+    if (window_ == 0 || !XGetWindowAttributes(display_, window_, &attributes) || attributes.map_state != IsViewable)
         return Screenshot{};
-    whole.x = whole.y = 0;
-    return grab(whole);
+    return grab(Area{0, 0, attributes.width, attributes.height});
 }
 
 Screenshot GameProcess::grab(Area area) const
 {
     Screenshot shot{area, readWindowPixels(display_, window_, area.x, area.y, area.width, area.height)};
     return shot.pixels.empty() ? Screenshot{} : shot;
+}
+
+bool GameProcess::waitUntilSettled(double seconds) const
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+    Screenshot last = screenshot();
+    for (int unchanged = 0; std::chrono::steady_clock::now() < deadline;) {
+        pause(kSettleReadMilliseconds);
+        Screenshot now = screenshot();
+        const bool still = !now.pixels.empty() && now.pixels == last.pixels && !showsOneColor(now);
+        unchanged = still ? unchanged + 1 : 0;
+        if (unchanged == kSettledReads)
+            return true;
+        last = std::move(now);
+    }
+    return false;
 }
 
 double GameProcess::processorSeconds() const

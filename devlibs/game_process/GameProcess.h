@@ -41,10 +41,15 @@ constexpr const char* kDefaultPacing = nullptr;
 // needs that window.
 std::vector<std::string> gameIn800Window(const std::string& binary = HEXTOWER_BINARY);
 
+// How long a game may take to come to rest: far longer than any turn takes,
+// even in the sanitizer build on a busy machine.
+constexpr double kSettleSeconds = 30;
+
 class GameProcess {
 public:
     // Starts the game with `workingDirectory` as its working directory and
-    // waits for its window to show.
+    // waits for its window to show its first picture at rest; hasWindow()
+    // is false when it does not within kSettleSeconds.
     explicit GameProcess(const std::string& workingDirectory, const char* frameRate = kUnpacedFrames);
     // Runs `command` (a program found on the PATH or a path, then its
     // arguments) instead, and waits for a window with the given title.
@@ -73,6 +78,11 @@ public:
     void press(int x, int y, int button = 1) const;
     void moveTo(int x, int y) const;
     void release(int button = 1) const;
+
+    // Waits until the window's picture stays the same over several reads (a
+    // game at rest draws nothing) and shows more than one flat colour;
+    // false when it has not within `seconds`.
+    bool waitUntilSettled(double seconds = kSettleSeconds) const;
 
     // Seconds of processor time the game has used so far, all its threads.
     double processorSeconds() const;

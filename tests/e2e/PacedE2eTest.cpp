@@ -28,8 +28,7 @@ TEST(PacedGame, AFadeAndARiseLastTheirFramesAtTheDisplaysPace)
     TurnTiming timing{"not started"};
     for (int attempt = 0; attempt < kAttempts && !timing.problem.empty(); ++attempt) {
         GameProcess game(assets, gameIn800Window(), HEXTOWER_BINARY, kDefaultPacing);
-        ASSERT_TRUE(game.hasWindow());
-        pause(1000);  // past the start-up
+        ASSERT_TRUE(game.hasWindow());  // and at rest after its first frames
         timing = timeOneTurn(game, themes[kStartTheme]);
     }
     ASSERT_EQ(timing.problem, "");

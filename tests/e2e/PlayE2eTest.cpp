@@ -74,8 +74,9 @@ TEST(Play, OneHundredPointsArmStopAndPressingItDisarmsIt)
         if (pixelsOfColor(now, kStopButton, theme.armedColor) > 50)
             break;
         game.click(kTowerMiddleX, lowestTileY(now, theme.backgroundColor));
-        waitFor(game, 5, [&](const Screenshot& shot) { return changedIn(now, shot, kScoreColumn) > 50; });
-        pause(1500);  // let the rise finish
+        ASSERT_TRUE(waitFor(game, 5, [&](const Screenshot& shot) { return changedIn(now, shot, kScoreColumn) > 50; }))
+            << "the pick should score";
+        ASSERT_TRUE(game.waitUntilSettled()) << "the turn should end";
     }
     ASSERT_TRUE(waitFor(game, 3, [&](const Screenshot& now) {
         return pixelsOfColor(now, kStopButton, theme.armedColor) > 50;
@@ -101,7 +102,9 @@ TEST(Play, AGameEndsWhenAColumnFillsAndTheNextClickQuitsWithStatusZero)
                pixelsOfColor(now, kStopButton, theme.armedColor) == 0;
         if (!over) {
             game.click(kTowerMiddleX, lowestTileY(now, theme.backgroundColor));
-            pause(1200);
+            ASSERT_TRUE(waitFor(game, 5, [&](const Screenshot& shot) { return changedIn(now, shot, kTower) > 0; }))
+                << "the pick should pop a tile";
+            ASSERT_TRUE(game.waitUntilSettled()) << "the turn should end";
         }
     }
     ASSERT_TRUE(over) << "the buttons should vanish when the game is over";

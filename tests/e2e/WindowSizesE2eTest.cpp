@@ -53,13 +53,14 @@ bool allArmed(const Screenshot& shot, const Placement& window)
 }
 
 // Pops the lowest tile of the front column (the whole one-colour board) and
-// waits for the points and for the rise that follows.
-void playTurn(const GameProcess& game, const Placement& window)
+// waits for the points and for the rise that follows; false when either
+// does not come.
+bool playTurn(const GameProcess& game, const Placement& window)
 {
     const Screenshot before = game.screenshot();
     game.click(window.width / 2, lowestTileY(before, shippedTheme(kStartTheme).backgroundColor, window.width / 2));
-    waitFor(game, 5, [&](const Screenshot& now) { return changedIn(before, now, window.of(kScoreColumn)) > 0; });
-    pause(800);
+    return waitFor(game, 5, [&](const Screenshot& now) { return changedIn(before, now, window.of(kScoreColumn)) > 0; }) &&
+           game.waitUntilSettled();
 }
 
 class WindowSize : public testing::TestWithParam<Placement> {};
@@ -101,7 +102,7 @@ TEST_P(WindowSize, ShowsTheWholeSceneAndPressesLandOnWhatIsDrawn)
 
     // A press on a tile pops it, and 300 points arm all three buttons.
     for (int turn = 0; turn < 40 && !allArmed(game.screenshot(), window); ++turn)
-        playTurn(game, window);
+        ASSERT_TRUE(playTurn(game, window)) << "turn " << turn << " should score and end";
     ASSERT_TRUE(waitFor(game, 3, [&](const Screenshot& now) { return allArmed(now, window); }))
         << "a tile press should pop and score until all three buttons are armed";
 

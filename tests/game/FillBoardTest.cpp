@@ -1,4 +1,5 @@
 #include "game/Board.h"
+#include "game/GameReset.h"
 #include "game/GameState.h"
 #include "game/GlobalObjects.h"
 
@@ -16,9 +17,22 @@ void giveThemesKnownColors()
     }
 }
 
-TEST(FillBoard, GivesFourThemeTilesPerColumnBlankCellsAndMarkers)
+// The board as the program starts, whatever the tests before left: every
+// cell blank and kStartTiles tiles per column to fill, the count fillBoard
+// fills up to.
+class FillBoard : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        giveThemesKnownColors();
+        clearGame();
+        for (int c = 0; c < kColumns; ++c)
+            tileCount[c] = pendingCount[c] = kStartTiles;
+    }
+};
+
+TEST_F(FillBoard, GivesFourThemeTilesPerColumnBlankCellsAndMarkers)
 {
-    giveThemesKnownColors();
     fillBoard();
     EXPECT_EQ(themeIndex, 5);
     for (int c = 0; c < kColumns; ++c) {
@@ -45,9 +59,8 @@ TEST(FillBoard, GivesFourThemeTilesPerColumnBlankCellsAndMarkers)
     }
 }
 
-TEST(FillBoard, ColorsAreRandomAcrossTheBoard)
+TEST_F(FillBoard, ColorsAreRandomAcrossTheBoard)
 {
-    giveThemesKnownColors();
     fillBoard();
     bool seen[6] = {};
     for (int c = 0; c < kColumns; ++c)

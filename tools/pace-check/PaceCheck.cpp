@@ -30,7 +30,6 @@
 namespace {
 
 constexpr int kDefaultRuns = 5;
-constexpr int kStartUpMilliseconds = 1500;
 constexpr int kIdleMilliseconds = 10000;
 
 // The frame rate this environment asks of the game, nullptr when unset.
@@ -43,9 +42,8 @@ const char* requestedFrameRate()
 double idleShare(const char* frameRate)
 {
     GameProcess game(HEXTOWER_ASSET_DIR, gameIn800Window(), HEXTOWER_BINARY, frameRate);
-    if (!game.hasWindow())
+    if (!game.hasWindow())  // nor come to rest
         return -1;
-    pause(kStartUpMilliseconds);
     const double before = game.processorSeconds();
     const auto start = std::chrono::steady_clock::now();
     pause(kIdleMilliseconds);
@@ -109,10 +107,9 @@ int main(int argc, char** argv)
     for (int run = 1, attempts = 0; run <= runs && attempts < 3 * runs; ++attempts) {
         GameProcess game(HEXTOWER_ASSET_DIR, gameIn800Window(), HEXTOWER_BINARY, requestedFrameRate());
         if (!game.hasWindow()) {
-            std::fprintf(stderr, "pace-check: the game's window did not show\n");
+            std::fprintf(stderr, "pace-check: the game's window did not show or come to rest\n");
             return 1;
         }
-        pause(kStartUpMilliseconds);
         const TurnTiming timing = timeOneTurn(game, themes[kStartTheme]);
         if (!timing.problem.empty()) {
             std::printf("game %d: not measured (%s); another game instead\n", run, timing.problem.c_str());
