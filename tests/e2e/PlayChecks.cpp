@@ -8,6 +8,15 @@
 #include <sstream>
 #include <unistd.h>
 
+Region pressRegionOf(int slot)
+{
+    // The table counts y upwards with bounds inclusive; a region counts down
+    // from the top and ends one past its last pixel.
+    const PressRectangle& press = kPowerButtonFacts[slot].press;
+    constexpr int kWindowSize = 800;
+    return {press.left, kWindowSize - press.top, press.right + 1, kWindowSize - press.bottom + 1};
+}
+
 std::string assetDirectory()
 {
     return std::string(HEXTOWER_SOURCE_DIR) + "/assets";

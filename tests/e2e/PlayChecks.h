@@ -6,6 +6,7 @@
 #include "devlibs/game_process/GameProcess.h"
 #include "devlibs/game_process/ShownColor.h"
 #include "game/GameState.h"
+#include "pieces/PowerButtonTable.h"
 #include "themes/Theme.h"
 
 #include <functional>
@@ -16,6 +17,11 @@
 struct Region {
     int x0, y0, x1, y1;
 };
+
+// Where the running score stands in the 800 x 800 window.
+constexpr Region kScoreColumn{600, 60, 760, 320};
+// The rectangle of the 800 x 800 window that presses power-up button `slot`.
+Region pressRegionOf(int slot);
 
 std::string assetDirectory();
 const Theme& shippedTheme(int index);

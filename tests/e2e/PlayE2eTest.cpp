@@ -9,9 +9,8 @@ namespace {
 
 constexpr int kTowerMiddleX = 400;  // column 0 faces the camera at the start
 // Regions of the 800 x 800 window.
-constexpr Region kScoreColumn{600, 60, 760, 320};
 constexpr Region kTower{250, 40, 560, 790};
-constexpr Region kStopButton{610, 645, 706, 681};
+const Region kStopButton = pressRegionOf(kSlotStop);
 
 int lowestTileY(const Screenshot& shot, PackedColor background)
 {

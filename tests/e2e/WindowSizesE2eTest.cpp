@@ -13,9 +13,6 @@
 namespace {
 
 constexpr int kRulesSize = 800;
-// Regions of the 800 x 800 window: the score and the three buttons.
-constexpr Region kScoreColumn{600, 60, 760, 320};
-constexpr Region kButtons[3] = {{645, 420, 696, 476}, {630, 555, 691, 601}, {610, 645, 706, 681}};
 constexpr int kButtonPixels = 50;  // of its colour, in an 800 x 800 window
 
 // Where the 800 x 800 scene lies in a window: scaled to its shorter side
@@ -36,7 +33,7 @@ void PrintTo(const Placement& window, std::ostream* out)
 
 int buttonPixels(const Screenshot& shot, const Placement& window, int slot, PackedColor color)
 {
-    return pixelsOfColor(shot, window.of(kButtons[slot]), color);
+    return pixelsOfColor(shot, window.of(pressRegionOf(slot)), color);
 }
 
 bool shown(const Screenshot& shot, const Placement& window, int slot, PackedColor color)
@@ -87,7 +84,7 @@ TEST_P(WindowSize, ShowsTheWholeSceneAndPressesLandOnWhatIsDrawn)
     EXPECT_GT(lowestTileY(start, theme.backgroundColor, middle), window.y(kRulesSize / 2));
     EXPECT_TRUE(window.inside(window.of(kScoreColumn)));
     for (int slot = 0; slot < 3; ++slot) {
-        EXPECT_TRUE(window.inside(window.of(kButtons[slot])));
+        EXPECT_TRUE(window.inside(window.of(pressRegionOf(slot))));
         EXPECT_TRUE(shown(start, window, slot, theme.idleColor)) << "button " << slot;
     }
 
@@ -110,7 +107,7 @@ TEST_P(WindowSize, ShowsTheWholeSceneAndPressesLandOnWhatIsDrawn)
     // still stands for "-3", whose cleared tiles score.
     for (int slot = 0; slot < 3; ++slot) {
         SCOPED_TRACE("button " + std::to_string(slot));
-        const Region button = window.of(kButtons[slot]);
+        const Region button = window.of(pressRegionOf(slot));
         const Screenshot before = game.screenshot();
         game.click((button.x0 + button.x1) / 2, (button.y0 + button.y1) / 2);
         EXPECT_TRUE(waitFor(game, 3, [&](const Screenshot& now) {
