@@ -1,12 +1,13 @@
 // Mouse input: a left press picks a tile or a power-up button, a right press
 // steps the colour theme, and dragging turns the tower.  Nothing here asks
-// for a redraw; the next clock tick sees the input and shows the change.
+// for a redraw: each event wakes the clock, owing the frames its change
+// needs, and the clock's next tick shows it.
 
 #include "app/Callbacks.h"
 
-#include "app/RedrawOnChange.h"
 #include "app/RulesFrame.h"
 #include "app/RulesWindow.h"
+#include "app/Timer.h"
 #include "app/Turntable.h"
 #include "game/GameState.h"
 #include "game/GlobalObjects.h"
@@ -35,22 +36,27 @@ void pickAt(int x, int y)
 
 void onMouse(int button, int state, int x, int y)
 {
-    noteInput();
     if (gameOver)
         std::exit(0);
     const bool pressed = state == GLUT_DOWN;
     if (button == GLUT_LEFT_BUTTON && pressed)
         lastMouseX = static_cast<float>(x);
-    if (button == GLUT_RIGHT_BUTTON && pressed)
+    if (button == GLUT_RIGHT_BUTTON && pressed) {
         gameController.stepTheme(pressInRulesWindow(currentRulesFrame(), x, y).x > kThemeSplitX ? +1 : -1);
-    if (button == GLUT_LEFT_BUTTON && pressed)
+        oweFrames(kFramesForBackground);
+    }
+    if (button == GLUT_LEFT_BUTTON && pressed) {
         pickAt(x, y);
+        oweFrames(1);  // a tile press starts a turn; a button press disarms it
+    }
+    wakeClock();
 }
 
 void onMotion(int x, int /*y*/)
 {
-    noteInput();
     const float delta = static_cast<float>(x) - lastMouseX;
     lastMouseX = static_cast<float>(x);
     turntable.setAngle(turntable.getAngle() + static_cast<double>(delta));
+    oweFrames(1);
+    wakeClock();
 }
