@@ -21,8 +21,15 @@ namespace {
 
 constexpr float kThemeSplitX = kRulesWindowSize / 2;  // the middle of the window
 
-// Window x of the last left press or motion event: where a drag step starts.
+// Rules-window x of the last left press or motion event: where a drag step
+// starts.  A drag turns the tower one degree per pixel of the 800 x 800 rules
+// window, so the same hand movement turns it as far in a window of any size.
 float lastMouseX = 0;
+
+float rulesX(int x, int y)
+{
+    return pressInRulesWindow(currentRulesFrame(), x, y).x;
+}
 
 // A left press: the pick finds what lies under the pointer, the game's
 // press rule acts on it.  Any phase accepts a pick.
@@ -40,9 +47,9 @@ void onMouse(int button, int state, int x, int y)
         std::exit(0);
     const bool pressed = state == GLUT_DOWN;
     if (button == GLUT_LEFT_BUTTON && pressed)
-        lastMouseX = static_cast<float>(x);
+        lastMouseX = rulesX(x, y);
     if (button == GLUT_RIGHT_BUTTON && pressed) {
-        gameController.stepTheme(pressInRulesWindow(currentRulesFrame(), x, y).x > kThemeSplitX ? +1 : -1);
+        gameController.stepTheme(rulesX(x, y) > kThemeSplitX ? +1 : -1);
         oweFrames(kFramesForBackground);
     }
     if (button == GLUT_LEFT_BUTTON && pressed) {
@@ -52,10 +59,11 @@ void onMouse(int button, int state, int x, int y)
     wakeClock();
 }
 
-void onMotion(int x, int /*y*/)
+void onMotion(int x, int y)
 {
-    const float delta = static_cast<float>(x) - lastMouseX;
-    lastMouseX = static_cast<float>(x);
+    const float here = rulesX(x, y);
+    const float delta = here - lastMouseX;
+    lastMouseX = here;
     turntable.setAngle(turntable.getAngle() + static_cast<double>(delta));
     oweFrames(1);
     wakeClock();
