@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pieces/PowerButtonTable.h"
 #include "themes/PackedColor.h"
 
 // The game object: it receives the picks of the mouse, holds the power-up
@@ -13,9 +14,9 @@ enum HitCode {
     kHitButton = 10,
 };
 
-// What checkAward returns when the score has earned nothing new: the rules'
-// value, one past the three awards 0..2 (award k arms button slot 2 - k).
-constexpr int kNoAward = 3;
+// What checkAward returns when the score has earned nothing new: one past
+// the awards 0 .. kPowerButtonCount - 1 (award k arms slotOfAward(k)).
+constexpr int kNoAward = kPowerButtonCount;
 
 struct GameController {
     double hitX = 0;  // the point under the last left press, in the pick frame
