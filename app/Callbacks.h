@@ -8,8 +8,8 @@ void startUp();
 // Viewport, projection and camera for a window of the given size.
 void onReshape(int width, int height);
 
-// The game clock: runs one rule step, asks for a frame if the picture
-// changed and re-arms itself.
+// The game clock: unless the game is at rest (app/Timer.h), runs one rule
+// step, asks for a frame and re-arms itself.
 void onTimer(int value);
 
 // Draws one frame of the scene and swaps buffers once the frame is due.
@@ -19,5 +19,5 @@ void onDisplay();
 // event once the game is over: quit.
 void onMouse(int button, int state, int x, int y);
 
-// Dragging turns the tower one degree per pixel.
+// Dragging turns the tower one degree per pixel of the rules window.
 void onMotion(int x, int y);

@@ -3,8 +3,8 @@
 #include "app/Callbacks.h"
 #include "app/Camera.h"
 #include "app/FramePacing.h"
-#include "app/RedrawOnChange.h"
 #include "app/ScenePlacements.h"
+#include "app/Timer.h"
 #include "app/Turntable.h"
 #include "game/GameState.h"
 #include "game/GlobalObjects.h"
@@ -34,20 +34,6 @@ void drawOverlays()
     undoPlacement(kScoreOverlay);
 }
 
-void drawTiles()
-{
-    for (int c = 0; c < kColumns; ++c)
-        for (int s = 0; s < tileCount[c]; ++s)
-            if (!tiles[c][s].vanished)
-                tiles[c][s].draw();
-}
-
-void drawMarkers()
-{
-    for (int c = 0; c < kColumns; ++c)
-        tiles[c][kMarkerSlot].draw();
-}
-
 }  // namespace
 
 void drawScene()
@@ -75,17 +61,18 @@ void drawScene()
     } else {
         turntable.apply();
     }
-    drawTiles();
-    if (!gameOver)
-        drawMarkers();
+    // The tiles in play, then the markers while the game runs.
+    forEachDrawnTile([](Tile& tile) { tile.draw(); });
 }
 
 void onDisplay()
 {
-    noteFrameStarts();
+    const bool movesTiles = anyDrawnTileMoving();
     drawScene();
-    noteFrameDrawn();
+    noteFrameDrawn(movesTiles);
     waitForFrameSlot();
     glutSwapBuffers();
     noteFrameSwapped();
+    // GLUT draws on an expose by itself, also while the game rests.
+    wakeClock();
 }

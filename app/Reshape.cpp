@@ -2,6 +2,7 @@
 
 #include "app/Camera.h"
 #include "app/RulesFrame.h"
+#include "app/Timer.h"
 
 #include <GL/glu.h>
 
@@ -19,4 +20,7 @@ void onReshape(int width, int height)
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     lookThroughCamera();
+    // GLUT draws after a resize itself; the clock looks again all the same.
+    oweFrames(1);
+    wakeClock();
 }

@@ -1,5 +1,6 @@
 #include "app/Callbacks.h"
 
+#include "app/Timer.h"
 #include "game/GameState.h"
 #include "game/GlobalObjects.h"
 #include "game/PieceColors.h"
@@ -23,4 +24,7 @@ void startUp()
     createPowerButtons();
     colorPiecesFromTheme();
     numberDisplay.setValue(0);
+    // The first frame clears to black; the theme's background comes with
+    // the second.
+    oweFrames(kFramesForBackground);
 }

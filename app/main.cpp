@@ -4,10 +4,10 @@
 #include "app/Callbacks.h"
 #include "app/EnterDataFolder.h"
 #include "app/FramePacing.h"
+#include "app/Timer.h"
 #include "app/RulesWindow.h"
 #include "app/WindowClass.h"
 #include "app/WindowOptions.h"
-#include "game/Clock.h"
 #include "game/Tile.h"
 #include "themes/ThemeFile.h"
 
@@ -81,7 +81,7 @@ int main(int argc, char** argv)
     glutMotionFunc(onMotion);
     glutDisplayFunc(onDisplay);
     glutReshapeFunc(onReshape);
-    glutTimerFunc(kClockIntervalMs, onTimer, 0);
+    wakeClock();  // the timer: onTimer, first tick at once
     glutMouseFunc(onMouse);
     glutMainLoop();
     return 0;

@@ -10,6 +10,13 @@ int gamePhase = kPhaseIdle;
 bool gameOver = false;
 int themeIndex = 0;
 
+void resetGameFlags()
+{
+    gamePhase = kPhaseIdle;
+    gameOver = false;
+    themeIndex = kStartTheme;
+}
+
 int tileCount[kColumns] = {kStartTiles, kStartTiles, kStartTiles, kStartTiles, kStartTiles, kStartTiles};
 int pendingCount[kColumns] = {kStartTiles, kStartTiles, kStartTiles, kStartTiles, kStartTiles, kStartTiles};
 int removedCount[kColumns] = {0, 0, 0, 0, 0, 0};
@@ -32,6 +39,25 @@ PackedColor markerColor(int column)
     return PackedColor{0, 0, 0, static_cast<std::uint8_t>((column + 1) * 20)};
 }
 
+namespace {
+
+// A cell as a new game finds it: blank, with no flags or animation.
+void clearCell(Tile& tile)
+{
+    tile.clearAnimation();
+    tile.resetToBlank();
+    tile.colorIndex = 0;
+}
+
+}  // namespace
+
+bool anyDrawnTileMoving()
+{
+    bool moving = false;
+    forEachDrawnTile([&](const Tile& tile) { moving = moving || tile.fading || tile.sliding; });
+    return moving;
+}
+
 void giveRandomColor(Tile& tile)
 {
     const Theme& theme = themes[themeIndex];
@@ -39,18 +65,26 @@ void giveRandomColor(Tile& tile)
     tile.color = theme.tileColors[tile.colorIndex];
 }
 
+void layOutBoard(int tilesPerColumn)
+{
+    for (int c = 0; c < kColumns; ++c) {
+        tileCount[c] = pendingCount[c] = tilesPerColumn;
+        removedCount[c] = 0;
+        lowestRemoved[c] = kNoneRemoved;
+        for (int s = 0; s < kSlots; ++s)
+            clearCell(tiles[c][s]);
+        for (int s = 0; s < tilesPerColumn; ++s) {
+            tiles[c][s].setPosition(c, s);
+            giveRandomColor(tiles[c][s]);
+        }
+        tiles[c][kMarkerSlot].setPosition(c, kMarkerSlot);
+        tiles[c][kMarkerSlot].color = markerColor(c);
+    }
+}
+
 void fillBoard()
 {
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     themeIndex = kStartTheme;
-    for (int c = 0; c < kColumns; ++c) {
-        for (int s = 0; s < tileCount[c]; ++s) {
-            tiles[c][s].setPosition(c, s);
-            giveRandomColor(tiles[c][s]);
-        }
-    }
-    for (int c = 0; c < kColumns; ++c) {
-        tiles[c][kMarkerSlot].setPosition(c, kMarkerSlot);
-        tiles[c][kMarkerSlot].color = markerColor(c);
-    }
+    layOutBoard(kStartTiles);
 }

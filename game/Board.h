@@ -3,6 +3,7 @@
 // hold its tiles, bottom first; the cells above up to slot 18 are blank; slot
 // 19 holds the column's marker, a translucent dark cap.
 
+#include "game/GameState.h"
 #include "game/Tile.h"
 
 constexpr int kColumns = 6;
@@ -32,8 +33,42 @@ bool boardIsEmpty();
 // The colour of column c's marker.
 PackedColor markerColor(int column);
 
-// Seeds the random generator from the clock, makes the start theme current
-// and gives every column its start tiles and its marker.
+// Calls action(tile) on every tile in play, column by column, slot 0 up.
+template <typename Action>
+void forEachTileInPlay(Action action)
+{
+    for (int c = 0; c < kColumns; ++c)
+        for (int s = 0; s < tileCount[c]; ++s)
+            action(tiles[c][s]);
+}
+
+// Calls action(tile) on every cell the frame draws, in its order: the tiles
+// in play that have not vanished, then, while the game runs, the markers.
+template <typename Action>
+void forEachDrawnTile(Action action)
+{
+    forEachTileInPlay([&](Tile& tile) {
+        if (!tile.vanished)
+            action(tile);
+    });
+    if (!gameOver)
+        for (int c = 0; c < kColumns; ++c)
+            action(tiles[c][kMarkerSlot]);
+}
+
+// Some cell the frame draws is fading or sliding, so the next frame differs.
+// Blank cells may keep a vanished tile's flags; they are not drawn.
+bool anyDrawnTileMoving();
+
+// The board of a new game in the current theme: `tilesPerColumn` tiles at
+// their cells in every column, their colours drawn at random one rand value
+// per tile, column by column from slot 0 up; every cell above them blank;
+// the markers in place; no removal under way.  Every cell loses its flags
+// and animations.
+void layOutBoard(int tilesPerColumn);
+
+// The game's start: seeds the random generator from the clock, makes the
+// start theme current and lays out kStartTiles tiles per column.
 void fillBoard();
 
 // Gives a tile a random colour of the current theme.

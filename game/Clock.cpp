@@ -3,25 +3,39 @@
 #include "game/GameState.h"
 #include "game/GlobalObjects.h"
 
+namespace {
+
+using RuleStep = void (*)();
+
+// The step each phase runs, by phase number; Idle and Wait run nothing, and
+// so does any number past the table.
+constexpr RuleStep kPhaseSteps[] = {
+    nullptr,                                     // Idle
+    [] { gameController.resolveSelection(); },  // Pop
+    [] { gameController.startFalls(); },        // Fall
+    [] { gameController.settleBoard(); },       // Settle
+    [] { gameController.startRise(); },         // Rise
+    [] { gameController.finishRise(); },        // NewRow
+    nullptr,                                     // Wait
+};
+
+constexpr int kPhases = static_cast<int>(sizeof kPhaseSteps / sizeof kPhaseSteps[0]);
+static_assert(kPhases == kPhaseWait + 1, "one entry per phase, in the phases' order");
+
+RuleStep stepOfPhase(int phase)
+{
+    return phase >= 0 && phase < kPhases ? kPhaseSteps[phase] : nullptr;
+}
+
+}  // namespace
+
 void runPhaseStep()
 {
-    switch (gamePhase) {
-    case kPhasePop:
-        gameController.resolveSelection();
-        break;
-    case kPhaseFall:
-        gameController.startFalls();
-        break;
-    case kPhaseSettle:
-        gameController.settleBoard();
-        break;
-    case kPhaseRise:
-        gameController.startRise();
-        break;
-    case kPhaseNewRow:
-        gameController.finishRise();
-        break;
-    default:  // Idle, Wait and anything else: nothing to do
-        break;
-    }
+    if (const RuleStep step = stepOfPhase(gamePhase))
+        step();
+}
+
+bool phaseHasStep()
+{
+    return stepOfPhase(gamePhase) != nullptr;
 }

@@ -6,3 +6,6 @@ constexpr unsigned kClockIntervalMs = 2;
 
 // Runs the rule step that the current phase asks for, if any.
 void runPhaseStep();
+
+// Whether the current phase has a rule step; Idle and Wait have none.
+bool phaseHasStep();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/FieldList.h"
+#include "pieces/PowerButtonTable.h"
 #include "themes/PackedColor.h"
 
 // The game object: it receives the picks of the mouse, holds the power-up
@@ -14,9 +14,9 @@ enum HitCode {
     kHitButton = 10,
 };
 
-// What checkAward returns when the score has earned nothing new: the rules'
-// value, one past the three awards 0..2 (award k arms button slot 2 - k).
-constexpr int kNoAward = 3;
+// What checkAward returns when the score has earned nothing new: one past
+// the awards 0 .. kPowerButtonCount - 1 (award k arms slotOfAward(k)).
+constexpr int kNoAward = kPowerButtonCount;
 
 struct GameController {
     double hitX = 0;  // the point under the last left press, in the pick frame
@@ -57,31 +57,3 @@ struct GameController {
     // everything that carries a theme colour.
     void stepTheme(int direction);
 };
-
-// Every field of GameController, in order: whether the picture shows it, and
-// whether a new game puts it back to its built value.
-inline constexpr auto kGameControllerFields = std::make_tuple(
-    // What the last pick hit and where; no frame draws it.
-    Field{&GameController::hitX, kUnseen, kNewGame},
-    Field{&GameController::hitY, kUnseen, kNewGame},
-    Field{&GameController::hitZ, kUnseen, kNewGame},
-    Field{&GameController::clickX, kUnseen, kNewGame},
-    Field{&GameController::clickY, kUnseen, kNewGame},
-    // Pending power-ups: the buttons show what is armed, these what is under way.
-    Field{&GameController::skipNextRise, kUnseen, kNewGame},
-    Field{&GameController::bottomClearPending, kUnseen, kNewGame},
-    Field{&GameController::colorSweepArmed, kUnseen, kNewGame},
-    // Score not yet turned into a power-up: the next frame arms a button.
-    Field{&GameController::awardMark, kShown, kNewGame},
-    Field{&GameController::buttonIndex, kUnseen, kNewGame},
-    Field{&GameController::hitCode, kUnseen, kNewGame});
-
-// The compiler counts GameController's fields: the binding must name every
-// one, so a field added to the record stops the build here until it has its
-// line above.
-inline void gameControllerFieldsAreListed(GameController& controller)
-{
-    [[maybe_unused]] auto& [f1, f2, f3, f4, f5, f6, f7, f8, f9, f10, f11] = controller;
-    static_assert(std::tuple_size_v<decltype(kGameControllerFields)> == 11,
-                  "every field of GameController has its line in kGameControllerFields");
-}

@@ -8,6 +8,6 @@
 // score 0.  The themes must already be loaded.
 void clearGame();
 
-// A new game as at start-up, kStartTiles random tiles per column, with the colours
-// drawn from `seed` so that a run can be repeated.
+// A new game as at start-up, kStartTiles random tiles per column, with the
+// colours drawn from `seed` so that a run can be repeated.
 void startFreshGame(unsigned seed);

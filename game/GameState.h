@@ -17,3 +17,6 @@ extern bool gameOver;    // a column reached the top; never cleared
 extern int themeIndex;   // the current theme, 0..11
 
 constexpr int kStartTheme = 5;  // the theme every game starts in
+
+// A new game's phase, flag and theme: Idle, not over, the start theme.
+void resetGameFlags();

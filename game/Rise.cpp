@@ -5,18 +5,6 @@
 #include "game/GameState.h"
 #include "game/GlobalObjects.h"
 
-namespace {
-
-template <typename Action>
-void forEachTileInPlay(Action action)
-{
-    for (int c = 0; c < kColumns; ++c)
-        for (int s = 0; s < tileCount[c]; ++s)
-            action(tiles[c][s]);
-}
-
-}  // namespace
-
 // The end of a turn's removals: the tower lifts by one slot, unless "Stop"
 // is pending, which is spent instead.  A board cleared completely has nothing
 // to lift and nothing for "Stop" to save: its new row comes at once, or the

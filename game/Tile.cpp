@@ -11,9 +11,7 @@ constexpr float kTileModelScale = 0.2f;
 
 }  // namespace
 
-Tile::Tile(WithoutModel) : model(MakeEmptyModel()) {}
-
-Tile::Tile() : Tile(WithoutModel{})
+Tile::Tile() : model(MakeEmptyModel())
 {
     ModelFileReader reader;
     reader.LoadFile(model, kTileModelFile);
@@ -35,17 +33,26 @@ GridPos Tile::getPosition() const
 
 void Tile::clearAnimation()
 {
-    restore(kClearAnimation);
+    marked = 0;
+    selected = false;
+    vanished = false;
+    sliding = false;
+    fading = false;
+    slidePerFrame = 0;
+    slideElapsed = 0;
+    slideLength = 0;
+    fadePerFrame = 0;
+    fadeLength = 0;
+    fadeElapsed = 0;
 }
 
 void Tile::resetToBlank()
 {
-    restore(kBlankCell);
-}
-
-void Tile::restore(FieldReset reset)
-{
-    restoreFields(*this, Tile(WithoutModel{}), kTileFields, reset);
+    color = packColor(255, 255, 255);
+    column = 0;
+    slot = 0;
+    marked = 0;
+    selected = false;
 }
 
 void Tile::startFade(int frames)

@@ -42,13 +42,7 @@ void pressPowerButton(int slot)
 
 bool boardIsStill()
 {
-    if (gamePhase != kPhaseWait)
-        return false;
-    for (int c = 0; c < kColumns; ++c)
-        for (int s = 0; s < tileCount[c]; ++s)
-            if (!tiles[c][s].vanished && (tiles[c][s].fading || tiles[c][s].sliding))
-                return false;
-    return true;
+    return gamePhase == kPhaseWait && !anyDrawnTileMoving();
 }
 
 bool playUntilStill(int maxTicks)

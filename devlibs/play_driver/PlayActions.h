@@ -14,7 +14,7 @@ void pickCell(int column, int slot);
 // applies if it is armed, and it ends disarmed.
 void pressPowerButton(int slot);
 
-// The game waits and no tile in play that is drawn is animating.
+// The game waits and no tile the frame draws is animating.
 bool boardIsStill();
 
 // Runs clock ticks, each followed by the game's frame, until the board is

@@ -4,6 +4,7 @@
 #include "app/Frame.h"
 #include "app/RulesWindow.h"
 #include "app/Turntable.h"
+#include "devlibs/play_driver/BoardChecks.h"
 #include "devlibs/play_driver/PlayActions.h"
 #include "game/Board.h"
 #include "game/Clock.h"
@@ -220,17 +221,15 @@ std::string Player::brokenRule() const
         broken << "the board is empty and waits for ever; ";
     if (gamePhase == kPhaseWait && gameController.bottomClearPending && noRemovalUnderWay())
         broken << "a \"-3\" flag outlived its removal; ";
-    const int tallest = gameOver ? kSlots : kSlots - 1;
     for (int c = 0; c < kColumns; ++c) {
-        if (tileCount[c] < 0 || tileCount[c] > tallest)
+        if (!countWithinBoard(c))
             broken << "column " << c << " holds " << tileCount[c] << " tiles; ";
         if (pendingCount[c] < 0 || pendingCount[c] > kSlots)
             broken << "column " << c << " is to hold " << pendingCount[c] << " tiles; ";
         for (int s = 0; s < tileCount[c] && s < kSlots; ++s)
             if (!isThemeTile(tiles[c][s]))
                 broken << "cell " << c << "," << s << " in play holds no tile of the theme; ";
-        const Tile& marker = tiles[c][kMarkerSlot];
-        if (!gameOver && (!sameColor(marker.color, markerColor(c)) || marker.column != c || marker.slot != kMarkerSlot))
+        if (!gameOver && !markerInPlace(c))
             broken << "marker of column " << c << " changed; ";
     }
     return broken.str();

@@ -6,6 +6,7 @@
 #include "game/GameState.h"
 #include "game/GlobalObjects.h"
 #include "game/PieceColors.h"
+#include "game/Score.h"
 
 #include <cstdlib>
 
@@ -15,31 +16,13 @@ constexpr int kDefaultFadeFrame = 8;
 // The group that fades on the fading board: three touching tiles at the front.
 constexpr GridPos kFadingGroup[] = {{0, 1}, {0, 2}, {1, 1}};
 
-template <typename Action>
-void forEachTileInPlay(Action action)
-{
-    for (int c = 0; c < kColumns; ++c)
-        for (int s = 0; s < tileCount[c]; ++s)
-            action(tiles[c][s]);
-}
-
-void fillColumns(int count)
-{
-    for (int c = 0; c < kColumns; ++c) {
-        tileCount[c] = count;
-        pendingCount[c] = count;
-        for (int s = 0; s < count; ++s)
-            tiles[c][s].setPosition(c, s);
-    }
-}
-
-// New random colours from the chosen theme, repeatable by seed; buttons and
-// score in that theme's colours.
-void paintWithTheme(int theme, unsigned seed)
+// A new game's board in the chosen theme, `tilesPerColumn` high, its
+// colours repeatable by seed; buttons and score in that theme's colours.
+void layOutWithTheme(int tilesPerColumn, int theme, unsigned seed)
 {
     themeIndex = theme;
     std::srand(seed);
-    forEachTileInPlay(giveRandomColor);
+    layOutBoard(tilesPerColumn);
     colorPiecesFromTheme();
 }
 
@@ -94,15 +77,13 @@ void setUpBoard(const SceneOptions& options)
 {
     startUp();
     const bool full = options.board == BoardState::Full || options.board == BoardState::GameOver;
-    if (full)
-        fillColumns(kTilesBelowMarker);
-    paintWithTheme(options.theme, options.seed);
+    layOutWithTheme(full ? kTilesBelowMarker : kStartTiles, options.theme, options.seed);
     if (options.board == BoardState::Fading)
         makeFadingGroupOneColor();
     if (options.columnColors)
         paintByColumn();
     numberDisplay.setValue(options.score);
-    gameController.awardMark = options.score / 100 * 100;
+    gameController.awardMark = options.score / kPointsPerAward * kPointsPerAward;
     for (int slot = 0; slot < kPowerButtonCount; ++slot)
         powerButtons[slot].armed = options.armed[slot];
     turntable.setAngle(options.angle);

@@ -243,6 +243,21 @@ TEST_F(Picking, DragTurnsFromTheLastLeftPressOrMotion)
     EXPECT_DOUBLE_EQ(turntable.getAngle(), 20.0);
 }
 
+TEST_F(Picking, ADragTurnsByPixelsOfTheRulesWindow)
+{
+    const auto turnOfDrag = [](int windowSide, int from, int to) {
+        onReshape(windowSide, windowSide);
+        onMotion(from, 0);
+        turntable.setAngle(0);
+        onMotion(to, 0);
+        return turntable.getAngle();
+    };
+    const double at800 = turnOfDrag(kRulesWindowSize, 300, 345);
+    EXPECT_DOUBLE_EQ(at800, 45.0);
+    EXPECT_DOUBLE_EQ(turnOfDrag(2 * kRulesWindowSize, 600, 690), at800) << "90 pixels at 1600 x 1600";
+    onReshape(kRulesWindowSize, kRulesWindowSize);
+}
+
 TEST_F(Picking, RightPressStepsTheThemeByWhichHalfItIsIn)
 {
     onMouse(GLUT_RIGHT_BUTTON, GLUT_DOWN, 401, 10);

@@ -107,6 +107,13 @@ TEST(Play, AGameEndsWhenAColumnFillsAndTheNextClickQuitsWithStatusZero)
         }
     }
     ASSERT_TRUE(over) << "the buttons should vanish when the game is over";
+    // Once the final fade has ended and the game rests, nothing of the tiles
+    // is left: only the background and the final score.
+    ASSERT_TRUE(game.waitUntilSettled());
+    const Screenshot end = game.screenshot();
+    const Region window{0, 0, end.area.width, end.area.height};
+    EXPECT_EQ(pixelsOfColor(end, window, theme.backgroundColor) + pixelsOfColor(end, window, theme.armedColor),
+              end.area.width * end.area.height);
     EXPECT_TRUE(game.running());
     game.click(400, 400);
     EXPECT_EQ(game.waitForExit(10), 0);

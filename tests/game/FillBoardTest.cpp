@@ -17,17 +17,18 @@ void giveThemesKnownColors()
     }
 }
 
-// The board as the program starts, whatever the tests before left: every
-// cell blank and kStartTiles tiles per column to fill, the count fillBoard
-// fills up to.
+// Whatever the tests before left: a board in play that fillBoard must lay
+// out afresh, a vanished tile and a flag among them.
 class FillBoard : public testing::Test {
 protected:
     void SetUp() override
     {
         giveThemesKnownColors();
-        clearGame();
-        for (int c = 0; c < kColumns; ++c)
-            tileCount[c] = pendingCount[c] = kStartTiles;
+        startFreshGame(7);
+        tileCount[2] = pendingCount[2] = kTilesBelowMarker;
+        tiles[2][9].vanished = true;
+        tiles[3][5].selected = true;
+        removedCount[1] = 1;
     }
 };
 
@@ -38,6 +39,8 @@ TEST_F(FillBoard, GivesFourThemeTilesPerColumnBlankCellsAndMarkers)
     for (int c = 0; c < kColumns; ++c) {
         EXPECT_EQ(tileCount[c], 4);
         EXPECT_EQ(pendingCount[c], 4);
+        EXPECT_EQ(removedCount[c], 0);
+        EXPECT_EQ(lowestRemoved[c], kNoneRemoved);
         for (int s = 0; s < 4; ++s) {
             const Tile& tile = tiles[c][s];
             EXPECT_EQ(tile.column, c);
@@ -51,6 +54,7 @@ TEST_F(FillBoard, GivesFourThemeTilesPerColumnBlankCellsAndMarkers)
             EXPECT_TRUE(sameColor(blank.color, PackedColor{255, 255, 255, 255}));
             EXPECT_EQ(blank.column, 0);
             EXPECT_EQ(blank.slot, 0);
+            EXPECT_FALSE(blank.vanished || blank.selected);
         }
         const Tile& marker = tiles[c][kMarkerSlot];
         EXPECT_TRUE(sameColor(marker.color, PackedColor{0, 0, 0, static_cast<std::uint8_t>((c + 1) * 20)}));

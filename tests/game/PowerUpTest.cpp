@@ -3,6 +3,7 @@
 #include "game/GameState.h"
 #include "game/GlobalObjects.h"
 #include "tests/game/RulesFixture.h"
+#include "devlibs/play_driver/BoardChecks.h"
 #include "devlibs/play_driver/PlayActions.h"
 
 namespace {
@@ -24,8 +25,8 @@ void playCheckingTheTop()
         runPhaseStep();
         drawScene();
         for (int c = 0; c < kColumns; ++c) {
-            ASSERT_LE(tileCount[c], kTilesBelowMarker) << "after a step in phase " << phase;
-            ASSERT_TRUE(sameColor(tiles[c][kMarkerSlot].color, markerColor(c)));
+            ASSERT_TRUE(countWithinBoard(c)) << "column " << c << " after a step in phase " << phase;
+            ASSERT_TRUE(markerInPlace(c)) << "column " << c << " after a step in phase " << phase;
         }
         if (boardIsStill())
             return;

@@ -1,6 +1,7 @@
 #include "tests/game/RulesFixture.h"
 
 #include "app/Frame.h"
+#include "devlibs/play_driver/BoardChecks.h"
 #include "devlibs/play_driver/PlayActions.h"
 #include "game/Clock.h"
 #include "game/GameReset.h"
@@ -82,8 +83,7 @@ std::string restProblems()
         for (int s = tileCount[c]; s < kMarkerSlot; ++s)
             if (!isBlank(tiles[c][s]))
                 problems += "not blank" + cell + std::to_string(s) + ";";
-        const Tile& marker = tiles[c][kMarkerSlot];
-        if (!sameColor(marker.color, markerColor(c)) || marker.column != c || marker.slot != kMarkerSlot)
+        if (!markerInPlace(c))
             problems += "marker changed" + cell + "19;";
         if (pendingCount[c] != tileCount[c])
             problems += "pending count differs" + cell + ";";

@@ -1,3 +1,4 @@
+#include "devlibs/play_driver/BoardChecks.h"
 #include "game/GameState.h"
 #include "game/GlobalObjects.h"
 #include "tests/game/RulesFixture.h"
@@ -32,7 +33,7 @@ TEST_F(ThemeStepping, RecolorsTilesInPlayOnly)
     EXPECT_TRUE(tiles[0][2].fading) << "a running fade goes on";
     EXPECT_TRUE(sameColor(tiles[0][3].color, blank));
     for (int c = 0; c < kColumns; ++c)
-        EXPECT_TRUE(sameColor(tiles[c][kMarkerSlot].color, markerColor(c)));
+        EXPECT_TRUE(markerInPlace(c)) << "column " << c;
 }
 
 TEST_F(ThemeStepping, ButtonsAndScoreTakeTheFileColors)

@@ -7,8 +7,8 @@
 // runs itself under xvfb-run.
 //
 // At the default pacing a fade takes 233 ms and a rise 833 ms (see
-// TurnTiming.h for what is timed).  An idle game draws nothing, so it should
-// use under 2% of a core, paced or not.
+// TurnTiming.h for what is timed).  An idle game draws nothing and its clock
+// sleeps, so it should use under 0.2% of a core, paced or not.
 
 #include "app/SwapControl.h"
 #include "devlibs/game_process/GameProcess.h"
@@ -125,8 +125,8 @@ int main(int argc, char** argv)
     std::printf("median over %zu games: fade %.0f ms (%.1f frames a second), rise %.0f ms (%.1f frames a second);"
                 " at 60 frames a second 233 and 833 ms\n",
                 fades.size(), fade, 1000 * kFadeIntervals / fade, rise, 1000 * kRiseIntervals / rise);
-    std::printf("idle game, share of one core over %d s: %.1f%% as set here, %.1f%% with HEXTOWER_FPS=0"
-                " (target: under 2%%)\n",
+    std::printf("idle game, share of one core over %d s: %.2f%% as set here, %.2f%% with HEXTOWER_FPS=0"
+                " (target: under 0.2%%)\n",
                 kIdleMilliseconds / 1000, 100 * idleShare(requestedFrameRate()), 100 * idleShare(kUnpacedFrames));
     return fades.size() == static_cast<std::size_t>(runs) ? 0 : 1;
 }
