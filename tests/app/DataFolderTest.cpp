@@ -107,11 +107,15 @@ TEST_F(DataFolderSearch, TakesTheFirstPlaceInOrderAndNeverFallsBackFromANamedFol
             continue;
         }
         EXPECT_EQ(choice.folder, "") << c.what;
-        EXPECT_EQ(choice.failure.rfind("hextower: ", 0), 0u) << c.what << ": " << choice.failure;
+        EXPECT_EQ(choice.failure.rfind(errorLinePrefix(places), 0), 0u) << c.what << ": " << choice.failure;
         EXPECT_EQ(choice.failure.find('\n'), std::string::npos) << c.what;
         for (const char* place : c.mentioned)
             EXPECT_NE(choice.failure.find(place), std::string::npos) << c.what << ": " << choice.failure;
     }
+    // The failure is the running program's: its file name begins the line.
+    DataFolderPlaces tool;
+    tool.programPath = at("build/bin") + "/snapshot";
+    EXPECT_EQ(errorLinePrefix(tool), "snapshot: ");
 }
 
 TEST_F(DataFolderSearch, TakesAnEmptyVariableAsUnsetAndAnUnknownProgramPlaceAsNoData)
