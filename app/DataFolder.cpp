@@ -1,7 +1,7 @@
 #include "app/DataFolder.h"
 
 #include "game/Tile.h"
-#include "themes/ThemeFile.h"
+#include "themes/Theme.h"
 
 #include <filesystem>
 #include <fstream>

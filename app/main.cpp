@@ -8,7 +8,7 @@
 #include "app/WindowOptions.h"
 #include "game/Clock.h"
 #include "game/Tile.h"
-#include "themes/ThemeFile.h"
+#include "themes/Theme.h"
 
 #include <GL/glut.h>
 

@@ -4,7 +4,7 @@
 
 #include "game/FieldList.h"
 #include "model3ds/ModelData.h"
-#include "pieces/PieceTransform.h"
+#include "pieces/PieceDrawing.h"
 #include "themes/PackedColor.h"
 
 struct GridPos {

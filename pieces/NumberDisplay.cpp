@@ -1,7 +1,6 @@
 #include "pieces/NumberDisplay.h"
 
 #include "model3ds/ModelFileReader.h"
-#include "pieces/ModelDrawing.h"
 
 std::string digitModelFile(int digit)
 {

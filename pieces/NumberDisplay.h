@@ -3,7 +3,7 @@
 // game runs and as a row in front of it once the game is over.
 
 #include "model3ds/ModelData.h"
-#include "pieces/PieceTransform.h"
+#include "pieces/PieceDrawing.h"
 #include "themes/PackedColor.h"
 
 #include <string>

@@ -2,7 +2,7 @@
 
 #include "app/Callbacks.h"
 #include "app/WindowOptions.h"
-#include "themes/ThemeFile.h"
+#include "themes/Theme.h"
 
 #include <GL/freeglut.h>
 

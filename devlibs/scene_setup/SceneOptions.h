@@ -2,7 +2,7 @@
 // Which moment of a game to show, as chosen on a tool's command line.
 
 #include "game/GameState.h"
-#include "pieces/PowerButtonTable.h"
+#include "pieces/PowerButton.h"
 
 #include <cstdio>
 #include <string>

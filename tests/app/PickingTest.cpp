@@ -9,9 +9,9 @@
 #include "game/GameReset.h"
 #include "game/GameState.h"
 #include "game/GlobalObjects.h"
-#include "pieces/PieceTransform.h"
+#include "pieces/PieceDrawing.h"
 #include "tests/support/GlWindow.h"
-#include "themes/ThemeFile.h"
+#include "themes/Theme.h"
 
 #include <GL/glu.h>
 #include <GL/glut.h>

@@ -8,7 +8,7 @@
 #include "devlibs/game_models/TileModel.h"
 #include "game/Tile.h"
 #include "pieces/NumberDisplay.h"
-#include "pieces/PowerButtonTable.h"
+#include "pieces/PowerButton.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include "devlibs/game_process/GameProcess.h"
 #include "devlibs/game_process/TurnTiming.h"
 #include "game/GameState.h"
-#include "themes/ThemeFile.h"
+#include "themes/Theme.h"
 
 #include <gtest/gtest.h>
 

@@ -17,7 +17,7 @@
 #include "devlibs/median/Median.h"
 #include "devlibs/tool_usage/ToolUsage.h"
 #include "game/GameState.h"
-#include "themes/ThemeFile.h"
+#include "themes/Theme.h"
 
 #include <GL/glx.h>
 #include <X11/Xlib.h>
