@@ -1,4 +1,6 @@
 #include "app/DataFolder.h"
+#include "game/Tile.h"
+#include "themes/Theme.h"
 
 #include <gtest/gtest.h>
 
@@ -20,8 +22,8 @@ void writeFile(const fs::path& path)
 
 void makeData(const fs::path& folder)
 {
-    writeFile(folder / "themes.txt");
-    writeFile(folder / "Data/3DS/tile.3DS");
+    writeFile(folder / kThemeFileName);
+    writeFile(folder / kTileModelFile);
 }
 
 constexpr const char* kNote = "checkout-note";
@@ -48,8 +50,8 @@ protected:
             fs::create_directories(root_ / folder);
         makeBuildTree(root_ / "build/bin", root_ / "checkout/assets");
         makeBuildTree(root_ / "build-as-installed/lib/games/hextower", root_ / "checkout-without-data");
-        writeFile(root_ / "themes-only/themes.txt");
-        writeFile(root_ / "tile-only/Data/3DS/tile.3DS");
+        writeFile(root_ / "themes-only" / kThemeFileName);
+        writeFile(root_ / "tile-only" / kTileModelFile);
         fs::create_directory_symlink(root_ / "build", root_ / "build-link");
     }
     void TearDown() override { fs::remove_all(root_); }

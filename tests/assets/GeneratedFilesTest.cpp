@@ -160,7 +160,7 @@ TEST(GeneratedModels, TilePlateTakesThePieceColorAndTheGroutItsOwn)
 {
     tModelData tile = MakeEmptyModel();
     ModelFileReader reader;
-    ASSERT_TRUE(reader.LoadFile(tile, "Data/3DS/tile.3DS"));
+    ASSERT_TRUE(reader.LoadFile(tile, kTileModelFile));
     ASSERT_EQ(tile.objectCount, 2);
     ASSERT_EQ(tile.materials.size(), 1u);
     EXPECT_EQ(tile.objects[0].materialIndex, 0);

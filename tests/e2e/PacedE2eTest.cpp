@@ -1,4 +1,4 @@
-// The game as a player gets it, HEXTOWER_FPS unset: frames are paced to the
+// The game as a player gets it, its frame-rate variable unset: frames are paced to the
 // display (60 a second where swaps do not wait for it), and the animations,
 // counted in frames, last as long as they should.
 

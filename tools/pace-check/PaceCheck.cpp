@@ -2,9 +2,9 @@
 // outside.  It starts the game RUNS times (default 5) on the X display, pops
 // a tile in each game and watches the window closely to time the tile's fade
 // and the rise of the tower that follows; then it measures the processor
-// share of an idle game over 10 seconds, once paced as HEXTOWER_FPS in this
-// environment asks and once unpaced (HEXTOWER_FPS=0).  Without a display it
-// runs itself under xvfb-run.
+// share of an idle game over 10 seconds, once paced as the frame-rate
+// variable (kFrameRateVariable) in this environment asks and once unpaced.
+// Without a display it runs itself under xvfb-run.
 //
 // At the default pacing a fade takes 233 ms and a rise 833 ms (see
 // TurnTiming.h for what is timed).  An idle game draws nothing, so it should
