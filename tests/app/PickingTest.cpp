@@ -30,6 +30,7 @@ protected:
         onReshape(kRulesWindowSize, kRulesWindowSize);
         startUp();
         startFreshGame(1);  // whatever the tests before left behind
+        turntable.setAngle(0);  // the window's, which a new game leaves as it is
     }
 
     void TearDown() override { turntable.setAngle(0); }
