@@ -1,7 +1,7 @@
 #include "app/DataFolder.h"
 
 #include "game/Tile.h"
-#include "themes/ThemeFile.h"
+#include "themes/Theme.h"
 
 #include <filesystem>
 #include <fstream>
@@ -24,13 +24,13 @@ bool isFile(const fs::path& path)
     return fs::is_regular_file(path, error);
 }
 
-std::string programName(const DataFolderPlaces& places)
+}  // namespace
+
+std::string errorLinePrefix(const DataFolderPlaces& places)
 {
     const std::string name = fs::path(places.programPath).filename().string();
-    return name.empty() ? "hextower" : name;
+    return (name.empty() ? "hextower" : name) + ": ";
 }
-
-}  // namespace
 
 // A program in its build tree reads its own checkout's data, never an
 // installed copy; an installed one finds its data from its own place, so that
@@ -55,7 +55,7 @@ bool holdsGameData(const std::string& folder)
 
 DataFolderChoice chooseDataFolder(const DataFolderPlaces& places)
 {
-    const std::string prefix = programName(places) + ": ";
+    const std::string prefix = errorLinePrefix(places);
     // An empty HEXTOWER_DATA counts as unset, as an empty HEXTOWER_FPS does.
     if (places.namedFolder != nullptr && places.namedFolder[0] != '\0') {
         if (holdsGameData(places.namedFolder))

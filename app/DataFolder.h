@@ -24,6 +24,10 @@ struct DataFolderChoice {
     std::string failure;
 };
 
+// What every error line of the search begins with: the program's file name
+// and a colon ("hextower: " where the name is unknown).
+std::string errorLinePrefix(const DataFolderPlaces& places);
+
 // A folder holds the game's data when it has the themes and the tile model.
 bool holdsGameData(const std::string& folder);
 

@@ -49,7 +49,7 @@ void enterDataFolder()
     startFolder() = places.workingDirectory;
     DataFolderChoice choice = chooseDataFolder(places);
     if (choice.failure.empty() && chdir(choice.folder.c_str()) != 0)
-        choice.failure = "hextower: cannot enter the data folder " + choice.folder;
+        choice.failure = errorLinePrefix(places) + "cannot enter the data folder " + choice.folder;
     if (choice.failure.empty())
         return;
     std::fprintf(stderr, "%s\n", choice.failure.c_str());

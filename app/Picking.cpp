@@ -9,7 +9,7 @@
 #include "app/RulesFrame.h"
 #include "app/ScenePlacements.h"
 #include "game/PickBox.h"
-#include "pieces/PowerButtonTable.h"
+#include "pieces/PowerButton.h"
 
 #include <GL/glu.h>
 

@@ -8,7 +8,8 @@
 
 namespace {
 
-constexpr int kProbe = 100;  // the window's preferred corner
+// The window opens on the monitor that holds its preferred corner.
+constexpr int kProbe = kPreferredWindowCorner;
 
 bool holdsProbe(const XRRMonitorInfo& m)
 {
@@ -38,7 +39,7 @@ ScreenRect monitorAtProbe(Display* display)
 // reported size in millimetres is too often wrong to trust.
 double desktopDpi(Display* display)
 {
-    double dpi = 96;
+    double dpi = kPlainDpi;
     const char* resources = XResourceManagerString(display);
     if (resources == nullptr)
         return dpi;

@@ -4,7 +4,7 @@
 #include "game/GameState.h"
 #include "game/GlobalObjects.h"
 #include "game/PieceColors.h"
-#include "themes/ThemeFile.h"
+#include "themes/Theme.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "app/WindowOptions.h"
 
 #include "app/ScreenSize.h"
-#include "app/WindowPlacement.h"
+#include "app/WindowClass.h"
 
 #include <GL/glut.h>
 
@@ -23,15 +23,26 @@ WindowOptions readWindowOptions(int argc, char** argv)
     return options;
 }
 
-void requestWindowPlacement(const WindowOptions& options)
+std::optional<ScreenRect> suitedWindowRect(const WindowOptions& options)
 {
     if (options.geometryGiven)
-        return;
+        return std::nullopt;
     ScreenRect monitor;
     double dpi = 0;
     if (!readScreen(options.displayName, monitor, dpi))
-        return;  // glutInit has already told the player there is no display
+        return std::nullopt;
     const WindowPlacement placement = placeWindow(monitor, dpi);
-    glutInitWindowSize(placement.size, placement.size);
-    glutInitWindowPosition(placement.x, placement.y);
+    return ScreenRect{placement.x, placement.y, placement.size, placement.size};
+}
+
+int createGameWindow(const char* title, const std::optional<ScreenRect>& rect)
+{
+    glutInitDisplayMode(GLUT_DOUBLE | GLUT_RGB | GLUT_DEPTH);
+    if (rect) {
+        glutInitWindowSize(rect->width, rect->height);
+        glutInitWindowPosition(rect->x, rect->y);
+    }
+    const int window = glutCreateWindow(title);
+    setWindowClass("hextower");
+    return window;
 }

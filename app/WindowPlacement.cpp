@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr int kPreferredCorner = 100;  // both x and y
-constexpr double kPlainDpi = 96;
 // Left free of the window on the monitor, for the desktop's panels and the
 // window's title bar and borders.
 constexpr int kDesktopReserve = 64;
@@ -27,7 +25,7 @@ WindowPlacement placeWindow(const ScreenRect& monitor, double dpi)
     // At the preferred corner, or nearer the monitor's top-left corner where
     // the window would otherwise eat into the room kept for the desktop.
     const int keptBeyond = kDesktopReserve / 2;
-    placement.x = std::min(kPreferredCorner, monitor.x + monitor.width - placement.size - keptBeyond);
-    placement.y = std::min(kPreferredCorner, monitor.y + monitor.height - placement.size - keptBeyond);
+    placement.x = std::min(kPreferredWindowCorner, monitor.x + monitor.width - placement.size - keptBeyond);
+    placement.y = std::min(kPreferredWindowCorner, monitor.y + monitor.height - placement.size - keptBeyond);
     return placement;
 }

@@ -6,10 +6,9 @@
 #include "app/FramePacing.h"
 #include "app/Timer.h"
 #include "app/RulesWindow.h"
-#include "app/WindowClass.h"
 #include "app/WindowOptions.h"
 #include "game/Tile.h"
-#include "themes/ThemeFile.h"
+#include "themes/Theme.h"
 
 #include <GL/glut.h>
 
@@ -38,14 +37,15 @@ void printUsage()
         "  HEXTOWER_DATA       the folder to read the game's data from, and only that one\n"
         "  HEXTOWER_NOTICE     'console': problems with model files go to standard error\n"
         "                      only, without a dialog\n"
-        "  HEXTOWER_FPS        frames a second, 1 to 1000; 0: as fast as it can;\n"
+        "  %-19s frames a second, 1 to %d; 0: as fast as it can;\n"
         "                      unset: the display's pace\n"
         "\n"
         "The data (%s and %s) is looked for in the folder\n"
         "HEXTOWER_DATA names, else in the working directory, else in the game's own\n"
         "data folder:\n"
         "  %s\n",
-        kThemeFileName, kTileModelFile, programDataFolder().c_str());
+        kFrameRateVariable, kMostFramesPerSecond, kThemeFileName, kTileModelFile,
+        programDataFolder().c_str());
 }
 
 // `hextower --help` and `hextower --version` are answered before anything
@@ -72,10 +72,7 @@ int main(int argc, char** argv)
 {
     const WindowOptions options = readWindowOptions(argc, argv);
     glutInit(&argc, argv);
-    glutInitDisplayMode(GLUT_DOUBLE | GLUT_RGB | GLUT_DEPTH);
-    requestWindowPlacement(options);
-    glutCreateWindow(argv[0]);
-    setWindowClass("hextower");
+    createGameWindow(argv[0], suitedWindowRect(options));
     startUp();
     setUpFramePacing();
     glutMotionFunc(onMotion);

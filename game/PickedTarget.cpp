@@ -6,7 +6,7 @@
 
 #include "game/Board.h"
 #include "game/PickBox.h"
-#include "pieces/PowerButtonTable.h"
+#include "pieces/PowerButton.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include "game/GameState.h"
 #include "game/GlobalObjects.h"
 #include "game/PieceColors.h"
-#include "themes/ThemeStep.h"
+#include "themes/Theme.h"
 
 // Everything that carries a copy of a theme colour takes the new theme's:
 // tiles in play by their colour index, the score and the buttons.  Markers

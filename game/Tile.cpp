@@ -3,7 +3,7 @@
 #include "game/AnimationLengths.h"
 #include "game/GameState.h"
 #include "model3ds/ModelFileReader.h"
-#include "pieces/ModelDrawing.h"
+#include "pieces/PieceDrawing.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 // with its own model, its placement and its fade and slide animations.
 
 #include "model3ds/ModelData.h"
-#include "pieces/PieceTransform.h"
+#include "pieces/PieceDrawing.h"
 #include "themes/PackedColor.h"
 
 struct GridPos {

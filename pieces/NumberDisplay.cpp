@@ -1,17 +1,18 @@
 #include "pieces/NumberDisplay.h"
 
 #include "model3ds/ModelFileReader.h"
-#include "pieces/ModelDrawing.h"
 
-#include <string>
+std::string digitModelFile(int digit)
+{
+    return "Data/3DS/" + std::to_string(digit) + ".3DS";
+}
 
 NumberDisplay::NumberDisplay()
 {
     for (int digit = 0; digit < 10; ++digit) {
         digitModels[digit] = MakeEmptyModel();
-        const std::string strPath = "Data/3DS/" + std::to_string(digit) + ".3DS";
         ModelFileReader reader;
-        reader.LoadFile(digitModels[digit], strPath.c_str());
+        reader.LoadFile(digitModels[digit], digitModelFile(digit).c_str());
     }
 }
 

@@ -3,10 +3,22 @@
 // game runs and as a row in front of it once the game is over.
 
 #include "model3ds/ModelData.h"
-#include "pieces/PieceTransform.h"
+#include "pieces/PieceDrawing.h"
 #include "themes/PackedColor.h"
 
+#include <string>
+
 constexpr int kDisplayDigits = 4;
+// The largest value the display shows whole: 9999.
+constexpr int kLargestWholeValue = [] {
+    int largest = 0;
+    for (int i = 0; i < kDisplayDigits; ++i)
+        largest = largest * 10 + 9;
+    return largest;
+}();
+
+// The model file of the digit 0 to 9, "Data/3DS/0.3DS" to "Data/3DS/9.3DS".
+std::string digitModelFile(int digit);
 
 struct NumberDisplay {
     PackedColor color{255, 255, 255, 255};
@@ -15,7 +27,7 @@ struct NumberDisplay {
     tModelData digitModels[10];
     PieceTransform transform;
 
-    // Reads the ten digit models, "Data/3DS/0.3DS" to "Data/3DS/9.3DS".
+    // Reads the ten digit models from their files.
     NumberDisplay();
 
     int getValue() const { return value; }

@@ -4,15 +4,15 @@
 #include "devlibs/game_models/ModelFile.h"
 #include "devlibs/game_models/TileModel.h"
 #include "game/Tile.h"
-#include "pieces/PowerButtonTable.h"
+#include "pieces/NumberDisplay.h"
+#include "pieces/PowerButton.h"
 
 std::vector<GameModel> gameModels()
 {
     std::vector<GameModel> models;
     models.push_back({kTileModelFile, "tile", makeTileMesh(), {"grout", kGroutColor, makeGroutMesh()}});
     for (int digit = 0; digit < 10; ++digit) {
-        const std::string name = std::to_string(digit);
-        models.push_back({"Data/3DS/" + name + ".3DS", "digit" + name, makeDigitMesh(digit), {}});
+        models.push_back({digitModelFile(digit), "digit" + std::to_string(digit), makeDigitMesh(digit), {}});
     }
     models.push_back({kPowerButtonFacts[kSlotColorSweep].modelFile, "plus", makePlusMesh(), {}});
     models.push_back({kPowerButtonFacts[kSlotBottomClear].modelFile, "minus3", makeMinusThreeMesh(), {}});

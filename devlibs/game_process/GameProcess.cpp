@@ -1,5 +1,9 @@
 #include "devlibs/game_process/GameProcess.h"
 
+#include "app/FramePacing.h"
+#include "app/RulesWindow.h"
+#include "app/WindowPlacement.h"
+
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
@@ -75,7 +79,9 @@ int Screenshot::changedPixels(const Screenshot& other, int x0, int y0, int x1, i
 
 std::vector<std::string> gameIn800Window(const std::string& binary)
 {
-    return {binary, "-geometry", "800x800+100+100"};
+    const std::string side = std::to_string(kRulesWindowSize);
+    const std::string corner = std::to_string(kPreferredWindowCorner);
+    return {binary, "-geometry", side + "x" + side + "+" + corner + "+" + corner};
 }
 
 GameProcess::GameProcess(const std::string& workingDirectory, const char* frameRate)
@@ -100,9 +106,9 @@ GameProcess::GameProcess(const std::string& workingDirectory, const std::vector<
         // the life of the process; the unit tests cover our own memory.
         setenv("ASAN_OPTIONS", "detect_leaks=0", 1);
         if (frameRate != nullptr)
-            setenv("HEXTOWER_FPS", frameRate, 1);
+            setenv(kFrameRateVariable, frameRate, 1);
         else
-            unsetenv("HEXTOWER_FPS");
+            unsetenv(kFrameRateVariable);
         execvp(arguments[0], arguments.data());
         _exit(127);
     }

@@ -30,14 +30,14 @@ struct Screenshot {
     int changedPixels(const Screenshot& other, int x0, int y0, int x1, int y1) const;
 };
 
-// HEXTOWER_FPS for the game: "0" draws as fast as the machine can, which
+// The frame rate asked of the game (kFrameRateVariable): "0" draws as fast as the machine can, which
 // keeps tests that wait for whole turns short; nullptr leaves it unset, so
 // the game paces its frames as a player gets them.
 constexpr const char* kUnpacedFrames = "0";
 constexpr const char* kDefaultPacing = nullptr;
 
-// The game's command line with an 800 x 800 window at (100, 100), whatever
-// screen it runs on: whoever reads the window's pixels at the rules' places
+// The game's command line with the rules' 800 x 800 window at its preferred
+// corner, whatever screen it runs on: whoever reads the window's pixels at the rules' places
 // needs that window.
 std::vector<std::string> gameIn800Window(const std::string& binary = HEXTOWER_BINARY);
 

@@ -1,7 +1,8 @@
 #include "devlibs/scene_setup/GameWindow.h"
 
 #include "app/Callbacks.h"
-#include "themes/ThemeFile.h"
+#include "app/WindowOptions.h"
+#include "themes/Theme.h"
 
 #include <GL/freeglut.h>
 
@@ -12,7 +13,6 @@
 namespace {
 
 constexpr int kLargestSide = 8192;
-constexpr int kWindowOffset = 100;
 
 // Nothing is drawn from the event loop: the tools draw frames themselves.
 void ignoreDisplay() {}
@@ -38,10 +38,9 @@ bool openGameWindow(int& argc, char** argv, const char* title, WindowSize size)
         return false;
     }
     glutInit(&argc, argv);
-    glutInitDisplayMode(GLUT_DOUBLE | GLUT_RGB | GLUT_DEPTH);
     // A window partly off the screen would leave pixels undrawn and be
     // measured or captured wrongly; so it must fit whole, and it keeps the
-    // game's offset where there is room for it.
+    // game's corner where there is room for it.
     const int screenWidth = glutGet(GLUT_SCREEN_WIDTH);
     const int screenHeight = glutGet(GLUT_SCREEN_HEIGHT);
     if (size.width > screenWidth || size.height > screenHeight) {
@@ -50,10 +49,9 @@ bool openGameWindow(int& argc, char** argv, const char* title, WindowSize size)
                      title, size.width, size.height, screenWidth, screenHeight, size.width, size.height);
         return false;
     }
-    glutInitWindowSize(size.width, size.height);
-    glutInitWindowPosition(std::min(kWindowOffset, screenWidth - size.width),
-                           std::min(kWindowOffset, screenHeight - size.height));
-    glutCreateWindow(title);
+    createGameWindow(title, ScreenRect{std::min(kPreferredWindowCorner, screenWidth - size.width),
+                                       std::min(kPreferredWindowCorner, screenHeight - size.height),
+                                       size.width, size.height});
     glutDisplayFunc(ignoreDisplay);
     for (int i = 0; i < 5; ++i)
         glutMainLoopEvent();

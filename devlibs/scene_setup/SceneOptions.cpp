@@ -1,21 +1,65 @@
 #include "devlibs/scene_setup/SceneOptions.h"
 
+#include "game/AnimationLengths.h"
+#include "pieces/NumberDisplay.h"
+#include "themes/Theme.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <sstream>
 
-const char* const kSceneOptionsUsage =
-    "  --board start|full|fading|gameover   board state (default start)\n"
-    "  --theme N        colour theme 0..11 (default 5)\n"
-    "  --angle DEG      turntable angle in degrees (default 0)\n"
-    "  --score N        score shown, 0..9999 (default 0)\n"
-    "  --fade-frame K   fade frame 1..15 shown by fading tiles (default 8; after\n"
-    "                   game over the default is the finished fade)\n"
-    "  --seed N         seed for the tile colours (default 1)\n"
-    "  --armed LIST     armed power-ups, comma-separated: +,-3,Stop\n"
-    "  --column-colours every tile and marker opaque in one flat colour per\n"
-    "                   column, materials ignored (to see which column shows)\n";
+namespace {
+
+const struct {
+    const char* name;
+    BoardState board;
+} kBoards[] = {{"start", BoardState::Start},
+               {"full", BoardState::Full},
+               {"fading", BoardState::Fading},
+               {"gameover", BoardState::GameOver}};
+
+// The names joined by `separator`, in table order.
+template <typename Table, typename Name>
+std::string joined(const Table& table, Name name, const char* separator)
+{
+    std::string list;
+    for (const auto& entry : table)
+        list += (list.empty() ? "" : separator) + std::string(name(entry));
+    return list;
+}
+
+const char* boardName(BoardState board)
+{
+    for (const auto& entry : kBoards)
+        if (entry.board == board)
+            return entry.name;
+    return "";
+}
+
+}  // namespace
+
+void printSceneOptionsUsage(std::FILE* out)
+{
+    const SceneOptions defaults;
+    const std::string boards = joined(kBoards, [](const auto& entry) { return entry.name; }, "|");
+    const std::string buttons =
+        joined(kPowerButtonFacts, [](const PowerButtonFacts& facts) { return facts.label; }, ",");
+    std::fprintf(out,
+                 "  --board %s   board state (default %s)\n"
+                 "  --theme N        colour theme 0..%d (default %d)\n"
+                 "  --angle DEG      turntable angle in degrees (default %g)\n"
+                 "  --score N        score shown, 0..%d (default %d)\n"
+                 "  --fade-frame K   fade frame 1..%d shown by fading tiles (default %d; after\n"
+                 "                   game over the default is the finished fade)\n"
+                 "  --seed N         seed for the tile colours (default %u)\n"
+                 "  --armed LIST     armed power-ups, comma-separated: %s\n"
+                 "  --column-colours every tile and marker opaque in one flat colour per\n"
+                 "                   column, materials ignored (to see which column shows)\n",
+                 boards.c_str(), boardName(defaults.board), kThemeCount - 1, defaults.theme, defaults.angle,
+                 kLargestWholeValue, defaults.score, kFadeFrames, kDefaultFadeFrame, defaults.seed,
+                 buttons.c_str());
+}
 
 bool parseInteger(const char* text, long low, long high, long& value)
 {
@@ -37,13 +81,6 @@ bool parseAngle(const char* text, double& value)
 
 bool parseBoard(const std::string& name, BoardState& board)
 {
-    static const struct {
-        const char* name;
-        BoardState board;
-    } kBoards[] = {{"start", BoardState::Start},
-                   {"full", BoardState::Full},
-                   {"fading", BoardState::Fading},
-                   {"gameover", BoardState::GameOver}};
     for (const auto& entry : kBoards)
         if (name == entry.name) {
             board = entry.board;
@@ -75,11 +112,11 @@ bool applyOption(const std::string& name, const char* value, SceneOptions& optio
         return parseAngle(value, options.angle);
     if (name == "--armed")
         return parseArmed(value, options.armed);
-    if (name == "--theme" && parseInteger(value, 0, 11, number))
+    if (name == "--theme" && parseInteger(value, 0, kThemeCount - 1, number))
         options.theme = static_cast<int>(number);
-    else if (name == "--score" && parseInteger(value, 0, 9999, number))
+    else if (name == "--score" && parseInteger(value, 0, kLargestWholeValue, number))
         options.score = static_cast<int>(number);
-    else if (name == "--fade-frame" && parseInteger(value, 1, 15, number))
+    else if (name == "--fade-frame" && parseInteger(value, 1, kFadeFrames, number))
         options.fadeFrame = static_cast<int>(number);
     else if (name == "--seed" && parseInteger(value, 0, 0x7fffffff, number))
         options.seed = static_cast<unsigned>(number);

@@ -2,8 +2,9 @@
 // Which moment of a game to show, as chosen on a tool's command line.
 
 #include "game/GameState.h"
-#include "pieces/PowerButtonTable.h"
+#include "pieces/PowerButton.h"
 
+#include <cstdio>
 #include <string>
 
 enum class BoardState {
@@ -18,7 +19,7 @@ struct SceneOptions {
     int theme = kStartTheme;
     double angle = 0;      // turntable degrees (ignored once the game is over)
     int score = 0;
-    int fadeFrame = 0;     // which of the 15 fade frames to show; 0: the default
+    int fadeFrame = 0;     // which of the fade's frames to show; 0: the default
     unsigned seed = 1;     // tile colours are random but repeatable
     bool armed[kPowerButtonCount] = {};  // by slot: "+", "-3", "Stop"
     bool columnColors = false;  // every tile opaque in its column's own flat colour
@@ -28,8 +29,13 @@ struct SceneOptions {
 // tools' numeric arguments.
 bool parseInteger(const char* text, long low, long high, long& value);
 
-// The option lines of a usage message.
-extern const char* const kSceneOptionsUsage;
+// The fade frame fading tiles show when none is asked for: mid-fade.
+constexpr int kDefaultFadeFrame = 8;
+
+// Prints the option lines of a usage message, with the ranges and defaults
+// the options have.  Uses only constants: it runs before the global objects
+// are built.
+void printSceneOptionsUsage(std::FILE* out);
 
 // Reads "--board NAME", "--theme N", "--angle DEG", "--score N",
 // "--fade-frame K", "--seed N", "--armed LIST" and the flag

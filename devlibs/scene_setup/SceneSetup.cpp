@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr int kDefaultFadeFrame = 8;
 // The group that fades on the fading board: three touching tiles at the front.
 constexpr GridPos kFadingGroup[] = {{0, 1}, {0, 2}, {1, 1}};
 

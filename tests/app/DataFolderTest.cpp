@@ -1,4 +1,6 @@
 #include "app/DataFolder.h"
+#include "game/Tile.h"
+#include "themes/Theme.h"
 
 #include <gtest/gtest.h>
 
@@ -20,8 +22,8 @@ void writeFile(const fs::path& path)
 
 void makeData(const fs::path& folder)
 {
-    writeFile(folder / "themes.txt");
-    writeFile(folder / "Data/3DS/tile.3DS");
+    writeFile(folder / kThemeFileName);
+    writeFile(folder / kTileModelFile);
 }
 
 constexpr const char* kNote = "checkout-note";
@@ -48,8 +50,8 @@ protected:
             fs::create_directories(root_ / folder);
         makeBuildTree(root_ / "build/bin", root_ / "checkout/assets");
         makeBuildTree(root_ / "build-as-installed/lib/games/hextower", root_ / "checkout-without-data");
-        writeFile(root_ / "themes-only/themes.txt");
-        writeFile(root_ / "tile-only/Data/3DS/tile.3DS");
+        writeFile(root_ / "themes-only" / kThemeFileName);
+        writeFile(root_ / "tile-only" / kTileModelFile);
         fs::create_directory_symlink(root_ / "build", root_ / "build-link");
     }
     void TearDown() override { fs::remove_all(root_); }
@@ -107,11 +109,15 @@ TEST_F(DataFolderSearch, TakesTheFirstPlaceInOrderAndNeverFallsBackFromANamedFol
             continue;
         }
         EXPECT_EQ(choice.folder, "") << c.what;
-        EXPECT_EQ(choice.failure.rfind("hextower: ", 0), 0u) << c.what << ": " << choice.failure;
+        EXPECT_EQ(choice.failure.rfind(errorLinePrefix(places), 0), 0u) << c.what << ": " << choice.failure;
         EXPECT_EQ(choice.failure.find('\n'), std::string::npos) << c.what;
         for (const char* place : c.mentioned)
             EXPECT_NE(choice.failure.find(place), std::string::npos) << c.what << ": " << choice.failure;
     }
+    // The failure is the running program's: its file name begins the line.
+    DataFolderPlaces tool;
+    tool.programPath = at("build/bin") + "/snapshot";
+    EXPECT_EQ(errorLinePrefix(tool), "snapshot: ");
 }
 
 TEST_F(DataFolderSearch, TakesAnEmptyVariableAsUnsetAndAnUnknownProgramPlaceAsNoData)

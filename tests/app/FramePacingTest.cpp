@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -18,12 +19,15 @@ TEST(FramePacing, ReadsTheFrameRateVariable)
         EXPECT_TRUE(request.readable);
     }
     EXPECT_EQ(readFrameRate("0").kind, PacingKind::Unpaced);
-    for (const auto& [value, rate] : {std::pair{"60", 60}, {"1", 1}, {"1000", 1000}, {"0030", 30}}) {
+    const std::string most = std::to_string(kMostFramesPerSecond);
+    const std::string tooMany = std::to_string(kMostFramesPerSecond + 1);
+    for (const auto& [value, rate] :
+         {std::pair{"60", 60}, {"1", 1}, {most.c_str(), kMostFramesPerSecond}, {"0030", 30}}) {
         const FrameRateRequest request = readFrameRate(value);
         EXPECT_EQ(request.kind, PacingKind::FixedRate) << value;
         EXPECT_EQ(request.framesPerSecond, rate) << value;
     }
-    for (const char* unreadable : {"abc", "-5", "60fps", " 60", "1.5", "1001", "99999999999999999999"}) {
+    for (const char* unreadable : {"abc", "-5", "60fps", " 60", "1.5", tooMany.c_str(), "99999999999999999999"}) {
         const FrameRateRequest request = readFrameRate(unreadable);
         EXPECT_FALSE(request.readable) << unreadable;
         EXPECT_EQ(request.kind, PacingKind::Display) << unreadable << " should give the default pacing";

@@ -9,9 +9,9 @@
 #include "game/GameReset.h"
 #include "game/GameState.h"
 #include "game/GlobalObjects.h"
-#include "pieces/PieceTransform.h"
+#include "pieces/PieceDrawing.h"
 #include "tests/support/GlWindow.h"
-#include "themes/ThemeFile.h"
+#include "themes/Theme.h"
 
 #include <GL/glu.h>
 #include <GL/glut.h>
@@ -30,6 +30,7 @@ protected:
         onReshape(kRulesWindowSize, kRulesWindowSize);
         startUp();
         startFreshGame(1);  // whatever the tests before left behind
+        turntable.setAngle(0);  // the window's, which a new game leaves as it is
     }
 
     void TearDown() override { turntable.setAngle(0); }

@@ -13,14 +13,15 @@ TEST(WindowPlacement, FitsTheMonitorAndTheDesktopsDensity)
         double dpi;
         int x, y, size;
     };
+    constexpr int kCorner = kPreferredWindowCorner;
     const Case cases[] = {
-        {{0, 0, 1280, 1024}, 96, 100, 100, 800},     // room: the usual window
-        {{0, 0, 1280, 1024}, 72, 100, 100, 800},     // never below 800 where there is room
-        {{0, 0, 1366, 768}, 96, 100, 32, 704},       // too low: the largest square, inside it
-        {{0, 0, 3840, 2160}, 192, 100, 100, 1600},   // twice the density, twice the size
-        {{0, 0, 1920, 1080}, 192, 100, 32, 1016},    // denser, but only so much room
-        {{0, 0, 1600, 900}, 96, 100, 68, 800},       // moved up to keep its bottom on screen
-        {{-1920, 0, 3840, 1200}, 144, 100, 32, 1136},  // a monitor reaching left of the origin
+        {{0, 0, 1280, 1024}, kPlainDpi, kCorner, kCorner, 800},  // room: the usual window
+        {{0, 0, 1280, 1024}, 72, kCorner, kCorner, 800},         // never below 800 where there is room
+        {{0, 0, 1366, 768}, kPlainDpi, kCorner, 32, 704},        // too low: the largest square, inside it
+        {{0, 0, 3840, 2160}, 192, kCorner, kCorner, 1600},       // twice the density, twice the size
+        {{0, 0, 1920, 1080}, 192, kCorner, 32, 1016},            // denser, but only so much room
+        {{0, 0, 1600, 900}, kPlainDpi, kCorner, 68, 800},        // moved up to keep its bottom on screen
+        {{-1920, 0, 3840, 1200}, 144, kCorner, 32, 1136},        // a monitor reaching left of the origin
     };
     for (const Case& c : cases) {
         const WindowPlacement placement = placeWindow(c.monitor, c.dpi);

@@ -6,6 +6,9 @@
 #include "model3ds/ModelFileReader.h"
 #include "devlibs/game_models/GameModels.h"
 #include "devlibs/game_models/TileModel.h"
+#include "game/Tile.h"
+#include "pieces/NumberDisplay.h"
+#include "pieces/PowerButton.h"
 
 #include <gtest/gtest.h>
 
@@ -72,9 +75,12 @@ TEST(GeneratedModels, CoverEveryFileTheGameReads)
     std::set<std::string> paths;
     for (const GameModel& model : gameModels())
         paths.insert(model.path);
-    std::set<std::string> expected{"Data/3DS/tile.3DS", "Data/3DS/+.3DS", "Data/3DS/-3.3DS", "Data/3DS/Stop.3DS"};
+    // The names the game reads them by.
+    std::set<std::string> expected{kTileModelFile};
+    for (const PowerButtonFacts& button : kPowerButtonFacts)
+        expected.insert(button.modelFile);
     for (int digit = 0; digit < 10; ++digit)
-        expected.insert("Data/3DS/" + std::to_string(digit) + ".3DS");
+        expected.insert(digitModelFile(digit));
     EXPECT_EQ(paths, expected);
 }
 
@@ -154,7 +160,7 @@ TEST(GeneratedModels, TilePlateTakesThePieceColorAndTheGroutItsOwn)
 {
     tModelData tile = MakeEmptyModel();
     ModelFileReader reader;
-    ASSERT_TRUE(reader.LoadFile(tile, "Data/3DS/tile.3DS"));
+    ASSERT_TRUE(reader.LoadFile(tile, kTileModelFile));
     ASSERT_EQ(tile.objectCount, 2);
     ASSERT_EQ(tile.materials.size(), 1u);
     EXPECT_EQ(tile.objects[0].materialIndex, 0);

@@ -5,6 +5,7 @@
 
 #include "devlibs/game_models/GameModels.h"
 #include "devlibs/game_models/TileModel.h"
+#include "game/Tile.h"
 
 #include <gtest/gtest.h>
 
@@ -42,7 +43,7 @@ double area(const Mesh& mesh, const Face& face)
 TEST(ModelShape, ClosedAndWoundOutwards)
 {
     for (const GameModel& model : gameModels()) {
-        if (model.path == "Data/3DS/tile.3DS")
+        if (model.path == kTileModelFile)
             continue;
         SCOPED_TRACE(model.path);
         const Mesh& mesh = model.mesh;

@@ -8,7 +8,7 @@
 
 #include "game/GameState.h"
 #include "tests/e2e/PlayChecks.h"
-#include "themes/ThemeFile.h"
+#include "themes/Theme.h"
 
 #include <gtest/gtest.h>
 #include <stb_image.h>

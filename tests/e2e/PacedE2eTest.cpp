@@ -1,11 +1,11 @@
-// The game as a player gets it, HEXTOWER_FPS unset: frames are paced to the
+// The game as a player gets it, its frame-rate variable unset: frames are paced to the
 // display (60 a second where swaps do not wait for it), and the animations,
 // counted in frames, last as long as they should.
 
 #include "devlibs/game_process/GameProcess.h"
 #include "devlibs/game_process/TurnTiming.h"
 #include "game/GameState.h"
-#include "themes/ThemeFile.h"
+#include "themes/Theme.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "tests/e2e/PlayChecks.h"
 
-#include "themes/ThemeFile.h"
+#include "themes/Theme.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -6,7 +6,7 @@
 #include "devlibs/game_process/GameProcess.h"
 #include "devlibs/game_process/ShownColor.h"
 #include "game/GameState.h"
-#include "pieces/PowerButtonTable.h"
+#include "pieces/PowerButton.h"
 #include "themes/Theme.h"
 
 #include <functional>

@@ -1,6 +1,7 @@
 // The game as a player meets it: the real binary and its window, opened on
 // screens of several sizes, each in an X server of its own.
 
+#include "app/WindowPlacement.h"
 #include "game/GameState.h"
 #include "tests/e2e/OwnXServer.h"
 #include "tests/e2e/PlayChecks.h"
@@ -37,11 +38,12 @@ TEST(GameWindow, FitsTheScreenItOpensOn)
         const char* geometry;  // GLUT's -geometry, or null
         int x, y, size;
     };
+    constexpr int kCorner = kPreferredWindowCorner;
     const Case cases[] = {
-        {"room for the usual window", 1280, 1024, nullptr, nullptr, 100, 100, 800},
-        {"a laptop screen", 1366, 768, nullptr, nullptr, 100, 32, 704},
-        {"a high-density screen", 3840, 2160, "192", nullptr, 100, 100, 1600},
-        {"a high-density setting on a small screen", 1920, 1080, "192", nullptr, 100, 32, 1016},
+        {"room for the usual window", 1280, 1024, nullptr, nullptr, kCorner, kCorner, 800},
+        {"a laptop screen", 1366, 768, nullptr, nullptr, kCorner, 32, 704},
+        {"a high-density screen", 3840, 2160, "192", nullptr, kCorner, kCorner, 1600},
+        {"a high-density setting on a small screen", 1920, 1080, "192", nullptr, kCorner, 32, 1016},
         {"the player's -geometry", 1366, 768, "192", "500x500+20+30", 20, 30, 500},
     };
     for (const Case& c : cases) {

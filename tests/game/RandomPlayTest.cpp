@@ -1,5 +1,5 @@
 #include "tests/support/GlWindow.h"
-#include "themes/ThemeFile.h"
+#include "themes/Theme.h"
 #include "game/GlobalObjects.h"
 #include "devlibs/play_driver/RandomPlay.h"
 

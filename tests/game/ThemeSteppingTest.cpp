@@ -2,7 +2,7 @@
 #include "game/GameState.h"
 #include "game/GlobalObjects.h"
 #include "tests/game/RulesFixture.h"
-#include "themes/ThemeFile.h"
+#include "themes/Theme.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "pieces/ModelDrawing.h"
+#include "pieces/PieceDrawing.h"
 #include "tests/support/SceneTestKit.h"
 
 #include <gtest/gtest.h>

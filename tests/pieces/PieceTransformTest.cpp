@@ -1,4 +1,4 @@
-#include "pieces/PieceTransform.h"
+#include "pieces/PieceDrawing.h"
 #include "tests/support/RulesMatrices.h"
 #include "tests/support/SceneTestKit.h"
 

@@ -1,6 +1,7 @@
 #include "tests/support/GlWindow.h"
 
 #include "app/RulesWindow.h"
+#include "app/WindowOptions.h"
 
 #include <GL/freeglut.h>
 
@@ -19,10 +20,8 @@ void useGlWindow()
         char name[] = "hextower-tests";
         char* argv[] = {name, nullptr};
         glutInit(&argc, argv);
-        glutInitDisplayMode(GLUT_DOUBLE | GLUT_RGB | GLUT_DEPTH);
-        glutInitWindowSize(kRulesWindowSize, kRulesWindowSize);
-        glutInitWindowPosition(100, 100);
-        window = glutCreateWindow(name);
+        window = createGameWindow(name, ScreenRect{kPreferredWindowCorner, kPreferredWindowCorner,
+                                                   kRulesWindowSize, kRulesWindowSize});
         glutDisplayFunc(ignoreDisplay);
         pumpGlEvents();
     }

@@ -4,7 +4,7 @@
 // "...Safe" that stay readable without full colour vision.
 
 #include "game/GameState.h"
-#include "themes/ThemeFile.h"
+#include "themes/Theme.h"
 #include "devlibs/color_science/ThemeMeasures.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "themes/ThemeFile.h"
+#include "themes/Theme.h"
 
 #include <gtest/gtest.h>
 

@@ -23,6 +23,7 @@
 namespace {
 
 constexpr int kDefaultFrames = 300;
+constexpr int kBenchScore = 1234;  // four digits of different models
 constexpr int kWarmUpFrames = 10;
 
 // Milliseconds per call of `frame`, finished on the GPU side too, one entry
@@ -59,10 +60,11 @@ void printUsage(std::FILE* out, const char* program)
     std::fprintf(out,
                  "usage: %s [N] [--window WxH] [scene options]  (run from the assets directory)\n"
                  "  N                frames of each kind, 1..100000 (default %d)\n"
-                 "  --window WxH     window size in pixels (default %dx%d); the X screen must hold it\n"
-                 "%s"
-                 "  The scene defaults to a full board, score 1234, \"Stop\" armed; --armed adds to it.\n",
-                 program, kDefaultFrames, kRulesWindowSize, kRulesWindowSize, kSceneOptionsUsage);
+                 "  --window WxH     window size in pixels (default %dx%d); the X screen must hold it\n",
+                 program, kDefaultFrames, kRulesWindowSize, kRulesWindowSize);
+    printSceneOptionsUsage(out);
+    std::fprintf(out, "  The scene defaults to a full board, score %d, \"%s\" armed; --armed adds to it.\n",
+                 kBenchScore, kPowerButtonFacts[kSlotStop].label);
 }
 
 namespace {
@@ -87,8 +89,8 @@ bool parseFrameCount(const char* text, int& frames)
 bool parseBenchOptions(int argc, char** argv, BenchOptions& options, std::string& error)
 {
     options.scene.board = BoardState::Full;
-    options.scene.score = 1234;
-    options.scene.armed[2] = true;
+    options.scene.score = kBenchScore;
+    options.scene.armed[kSlotStop] = true;
     int first = 1;
     if (argc > 1 && argv[1][0] != '-') {
         if (!parseFrameCount(argv[1], options.frames)) {

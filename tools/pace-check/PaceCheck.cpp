@@ -2,21 +2,22 @@
 // outside.  It starts the game RUNS times (default 5) on the X display, pops
 // a tile in each game and watches the window closely to time the tile's fade
 // and the rise of the tower that follows; then it measures the processor
-// share of an idle game over 10 seconds, once paced as HEXTOWER_FPS in this
-// environment asks and once unpaced (HEXTOWER_FPS=0).  Without a display it
-// runs itself under xvfb-run.
+// share of an idle game over 10 seconds, once paced as the frame-rate
+// variable (kFrameRateVariable) in this environment asks and once unpaced.
+// Without a display it runs itself under xvfb-run.
 //
 // At the default pacing a fade takes 233 ms and a rise 833 ms (see
 // TurnTiming.h for what is timed).  An idle game draws nothing and its clock
 // sleeps, so it should use under 0.2% of a core, paced or not.
 
+#include "app/FramePacing.h"
 #include "app/SwapControl.h"
 #include "devlibs/game_process/GameProcess.h"
 #include "devlibs/game_process/TurnTiming.h"
 #include "devlibs/median/Median.h"
 #include "devlibs/tool_usage/ToolUsage.h"
 #include "game/GameState.h"
-#include "themes/ThemeFile.h"
+#include "themes/Theme.h"
 
 #include <GL/glx.h>
 #include <X11/Xlib.h>
@@ -24,6 +25,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <unistd.h>
 #include <vector>
 
@@ -35,7 +37,7 @@ constexpr int kIdleMilliseconds = 10000;
 // The frame rate this environment asks of the game, nullptr when unset.
 const char* requestedFrameRate()
 {
-    return std::getenv("HEXTOWER_FPS");
+    return std::getenv(kFrameRateVariable);
 }
 
 // Share of one core an idle game uses over the measuring time.
@@ -70,7 +72,8 @@ void runUnderVirtualServer(char** argv)
 void printSetting()
 {
     const char* frameRate = requestedFrameRate();
-    std::printf("HEXTOWER_FPS: %s\n", frameRate != nullptr && *frameRate != '\0' ? frameRate : "(unset: paced to the display)");
+    std::printf("%s: %s\n", kFrameRateVariable,
+                frameRate != nullptr && *frameRate != '\0' ? frameRate : "(unset: paced to the display)");
     const char* swapControl = nullptr;
     if (Display* display = XOpenDisplay(nullptr)) {
         swapControl = offeredSwapControl(glXQueryExtensionsString(display, DefaultScreen(display)));
@@ -99,7 +102,7 @@ int main(int argc, char** argv)
         return 1;
     }
     Theme themes[kThemeCount];
-    if (!loadThemes(themes, HEXTOWER_ASSET_DIR "/themes.txt"))
+    if (!loadThemes(themes, (std::string(HEXTOWER_ASSET_DIR) + "/" + kThemeFileName).c_str()))
         std::fprintf(stderr, "pace-check: the theme file did not read cleanly\n");
     printSetting();
 
@@ -125,8 +128,9 @@ int main(int argc, char** argv)
     std::printf("median over %zu games: fade %.0f ms (%.1f frames a second), rise %.0f ms (%.1f frames a second);"
                 " at 60 frames a second 233 and 833 ms\n",
                 fades.size(), fade, 1000 * kFadeIntervals / fade, rise, 1000 * kRiseIntervals / rise);
-    std::printf("idle game, share of one core over %d s: %.2f%% as set here, %.2f%% with HEXTOWER_FPS=0"
+    std::printf("idle game, share of one core over %d s: %.2f%% as set here, %.2f%% with %s=%s"
                 " (target: under 0.2%%)\n",
-                kIdleMilliseconds / 1000, 100 * idleShare(requestedFrameRate()), 100 * idleShare(kUnpacedFrames));
+                kIdleMilliseconds / 1000, 100 * idleShare(requestedFrameRate()), 100 * idleShare(kUnpacedFrames),
+                kFrameRateVariable, kUnpacedFrames);
     return fades.size() == static_cast<std::size_t>(runs) ? 0 : 1;
 }

@@ -104,8 +104,9 @@ std::vector<unsigned char> scaled(const std::vector<unsigned char>& pixels, cons
 
 void printUsage(std::FILE* out, const char* program)
 {
-    std::fprintf(out, "usage: %s OUT.png [options]\n%s%s", program,
-                 kSceneOptionsUsage, kFramingUsage);
+    std::fprintf(out, "usage: %s OUT.png [options]\n", program);
+    printSceneOptionsUsage(out);
+    std::fputs(kFramingUsage, out);
 }
 
 int main(int argc, char** argv)

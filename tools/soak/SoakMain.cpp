@@ -3,7 +3,7 @@
 // Needs a display (run it under xvfb-run without one).
 
 #include "game/GlobalObjects.h"
-#include "themes/ThemeFile.h"
+#include "themes/Theme.h"
 #include "devlibs/play_driver/RandomPlay.h"
 #include "devlibs/tool_usage/ToolUsage.h"
 

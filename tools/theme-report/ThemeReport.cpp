@@ -4,7 +4,7 @@
 // ratios of the buttons, and the same two differences under each simulated
 // colour-vision deficiency.  Exits with status 2 when the file does not read.
 
-#include "themes/ThemeFile.h"
+#include "themes/Theme.h"
 #include "devlibs/color_science/ThemeMeasures.h"
 #include "devlibs/tool_usage/ToolUsage.h"
 

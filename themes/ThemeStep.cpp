@@ -1,9 +1,0 @@
-#include "themes/ThemeStep.h"
-
-#include "themes/Theme.h"
-
-int steppedThemeIndex(int themeIndex, int direction)
-{
-    const int next = direction > 0 ? themeIndex + 1 : themeIndex - 1;
-    return (next + kThemeCount) % kThemeCount;
-}
