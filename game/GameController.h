@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pieces/PowerButtonTable.h"
+#include "pieces/PowerButton.h"
 #include "themes/PackedColor.h"
 
 // The game object: it receives the picks of the mouse, holds the power-up
