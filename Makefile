@@ -4,7 +4,8 @@
 #   make play              the game alone, as players build it (build-play/)
 #   make test              every test, warnings fatal (build/)
 #   make test SANITIZE=1   the suite in the AddressSanitizer/UBSan build (build-sanitize/)
-#   make fuzz              fuzzes the model reader for two minutes (clang, build-fuzz/)
+#   make fuzz              fuzzes the model reader (90 s) and the texture pictures (60 s)
+#                          (clang, build-fuzz/)
 #   make package           builds build-package/hextower_<version>_<arch>.deb and runs lintian on it
 #   make icons             renders the menu icons in packaging/icons/ again
 
@@ -27,8 +28,10 @@ RELEASE_FLAGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF
 # What each target needs: building and playing; the tests (an X server,
 # pointer control, the menu-entry and metadata validators); the fuzzer; the
 # Debian package and its check.
+# libstb-dev is not the game's: the snapshot tool, configured with it, writes
+# PNG files with it.
 PLAY_PACKAGES := cmake make g++ pkg-config freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev \
-	libgl1-mesa-dri libstb-dev libx11-dev libxrandr-dev
+	libgl1-mesa-dri libpng-dev libjpeg62-turbo-dev libstb-dev libx11-dev libxrandr-dev
 TEST_PACKAGES := $(PLAY_PACKAGES) libgtest-dev xvfb xauth xdotool x11-xserver-utils desktop-file-utils appstream
 FUZZ_PACKAGES := $(PLAY_PACKAGES) clang libclang-rt-14-dev
 PACKAGE_PACKAGES := $(PLAY_PACKAGES) dpkg-dev file lintian
@@ -37,6 +40,8 @@ SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 # one may find no display to connect to.
 XVFB := $(if $(DISPLAY),,xvfb-run -a -s "-screen 0 1280x1024x24 -noreset")
 
+FUZZ_MODEL_SECONDS ?= 90
+FUZZ_PICTURE_SECONDS ?= 60
 FUZZ_FLAGS := -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
 
 .PHONY: play test build clean fuzz icons package
@@ -61,8 +66,9 @@ fuzz:
 	cmake -S . -B build-fuzz -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
 		-DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF -DHEXTOWER_FUZZ=ON $(DEVELOPER_FLAGS) \
 		"-DCMAKE_CXX_FLAGS=$(FUZZ_FLAGS)"
-	cmake --build build-fuzz -j$(JOBS) --target fuzz-model fuzz-seeds
-	tools/fuzz-model/run-fuzz.sh
+	cmake --build build-fuzz -j$(JOBS) --target fuzz-model fuzz-seeds fuzz-picture fuzz-picture-seeds
+	tools/run-fuzz.sh fuzz-model fuzz-seeds $(FUZZ_MODEL_SECONDS) ../shared/corpus/3ds
+	tools/run-fuzz.sh fuzz-picture fuzz-picture-seeds $(FUZZ_PICTURE_SECONDS)
 
 # The menu icons, rendered again from the real scene under Xvfb (always,
 # so that they do not depend on the screen's graphics driver); the tests

@@ -27,12 +27,82 @@
 // the last slot) is told after the load as one line on standard error, never
 // in a dialog (ReportDamage): "FILE: damaged model file: WHAT; WHAT".
 
-#include "model3ds/ChunkHeader.h"
 #include "model3ds/ModelData.h"
-#include "model3ds/ModelDamage.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <memory>
+#include <string>
+
+// ---- The chunks ----
+//
+// The chunks of a 3DS file: a 6-byte header (id, then the whole chunk's
+// length), the chunk's own data, then its sub-chunks.
+
+constexpr std::uint32_t kChunkHeaderSize = 6;
+
+constexpr std::uint16_t kChunkRoot = 0x4D4D;
+constexpr std::uint16_t kChunkFileVersion = 0x0002;
+constexpr std::uint16_t kChunkScene = 0x3D3D;
+constexpr std::uint16_t kChunkMaterial = 0xAFFF;
+constexpr std::uint16_t kChunkNamedObject = 0x4000;
+constexpr std::uint16_t kChunkMaterialName = 0xA000;
+constexpr std::uint16_t kChunkDiffuseColor = 0xA020;
+constexpr std::uint16_t kChunkTextureMap = 0xA200;
+constexpr std::uint16_t kChunkMapFileName = 0xA300;
+constexpr std::uint16_t kChunkTriMesh = 0x4100;
+constexpr std::uint16_t kChunkVertexList = 0x4110;
+constexpr std::uint16_t kChunkFaceList = 0x4120;
+constexpr std::uint16_t kChunkFaceMaterial = 0x4130;
+constexpr std::uint16_t kChunkTexCoordList = 0x4140;
+constexpr std::uint16_t kChunkKeyframes = 0xB000;
+
+// A little-endian unsigned 32-bit value from four bytes.
+inline std::uint32_t DecodeU32(const unsigned char* pBytes)
+{
+    return static_cast<std::uint32_t>(pBytes[0]) | static_cast<std::uint32_t>(pBytes[1]) << 8 |
+           static_cast<std::uint32_t>(pBytes[2]) << 16 | static_cast<std::uint32_t>(pBytes[3]) << 24;
+}
+
+// One chunk being read: its header and how many of its bytes, header
+// included, have been consumed so far.
+struct tChunkHeader {
+    std::uint16_t id = 0;
+    std::uint32_t length = 0;
+    std::uint32_t bytesRead = 0;
+
+    // The bytes of the chunk not yet consumed; none once it is overread.
+    std::uint32_t Remaining() const { return bytesRead < length ? length - bytesRead : 0; }
+};
+
+// ---- Damage and its repair ----
+//
+// What was wrong with a model file that still loaded.  The reader gathers
+// it while it reads and repairs, and tells it afterwards as one line.
+
+struct tModelDamage {
+    bool cutShort = false;         // the file ends before its chunks do
+    bool chunkOverrun = false;     // a chunk claims more than its parent has left
+    bool chunkTooShort = false;    // a chunk's length is smaller than its header
+    bool strayBytes = false;       // bytes at the end of a chunk too few for a header
+    bool nestedTooDeep = false;    // chunks past the nesting limit were skipped
+    bool recordsZeroFilled = false;  // a vertex or texture-coordinate list is short of its count
+    bool countClipped = false;     // a list's count was cut to the records it holds
+    int facesDropped = 0;          // faces that named a vertex the object lacks
+    bool texCoordsPadded = false;  // fewer texture coordinates than vertices
+};
+
+// What went wrong, the parts joined by "; "; empty when nothing did.
+std::string DescribeDamage(const tModelDamage& damage);
+
+// Makes a freshly read object safe to draw: every face index must name one
+// of its vertices, and of its texture coordinates when it has them.  Drops
+// the faces that name a vertex the object does not have, keeping the others
+// in order, and pads texture coordinates shorter than the vertex list with
+// (0, 0); notes in damage what it had to do.
+void RepairObject(t3DObject& object, tModelDamage& damage);
+
+// ---- The reader ----
 
 constexpr int kMaxChunkDepth = 32;
 constexpr std::uint32_t kScratchBufferSize = 200000;

@@ -1,11 +1,16 @@
 #include "model3ds/TextureLoader.h"
 
+#include "model3ds/Notice.h"
+#include "model3ds/TexturePixels.h"
+
 #include <GL/gl.h>
 #include <GL/glx.h>
-#include <stb_image.h>
-#include <stb_image_resize.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -15,18 +20,8 @@
 
 namespace {
 
-constexpr int kRgb = 3;
-constexpr int kRgba = 4;
-
-struct tFreeImage {
-    void operator()(unsigned char* pPixels) const { stbi_image_free(pPixels); }
-};
-
-struct tImage {
-    std::unique_ptr<unsigned char, tFreeImage> pPixels;  // RGB, top row first
-    int width = 0;
-    int height = 0;
-};
+// An uncompressed BMP at the pixel budget, and its headers.
+constexpr long long kMaxPictureFileBytes = kMaxPicturePixels * 4 + 65536;
 
 std::string ImagePath(const char* szFileName)
 {
@@ -35,47 +30,42 @@ std::string ImagePath(const char* szFileName)
     return strDirectory + "/Data/pic/" + szFileName;
 }
 
-tImage DecodeImage(const std::string& strPath)
-{
-    tImage image;
-    int nChannels = 0;
-    image.pPixels.reset(stbi_load(strPath.c_str(), &image.width, &image.height, &nChannels, kRgb));
-    return image;
-}
+enum class eFileRead { Read, Missing, Failed };
 
-// RGB pixels stretched to the texture size, top row first.
-std::vector<unsigned char> Stretch(const tImage& image, int width, int height)
+// The whole file, when it is a regular file within the size a picture may
+// have; a missing file is not a failure to tell.
+eFileRead ReadPictureFile(const std::string& strPath, std::vector<unsigned char>& bytes, std::string& strReason)
 {
-    const auto nBytes = static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * kRgb;
-    if (width == image.width && height == image.height)
-        return std::vector<unsigned char>(image.pPixels.get(), image.pPixels.get() + nBytes);
-    std::vector<unsigned char> pixels(nBytes);
-    stbir_resize_uint8(image.pPixels.get(), image.width, image.height, 0, pixels.data(), width, height, 0, kRgb);
-    return pixels;
-}
-
-// RGBA, bottom row first as OpenGL wants it; pure black becomes transparent.
-std::vector<unsigned char> TexturePixels(const std::vector<unsigned char>& rgb, int width, int height)
-{
-    std::vector<unsigned char> rgba(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * kRgba);
-    unsigned char* pOut = rgba.data();
-    for (int row = height - 1; row >= 0; --row) {
-        const unsigned char* pIn = rgb.data() + static_cast<std::size_t>(row) * static_cast<std::size_t>(width) * kRgb;
-        for (int x = 0; x < width; ++x, pIn += kRgb, pOut += kRgba) {
-            std::memcpy(pOut, pIn, kRgb);
-            pOut[3] = (pIn[0] | pIn[1] | pIn[2]) == 0 ? 0 : 255;
-        }
+    const std::unique_ptr<std::FILE, decltype(&std::fclose)> file(std::fopen(strPath.c_str(), "rb"), &std::fclose);
+    if (file == nullptr) {
+        strReason = std::strerror(errno);
+        return errno == ENOENT || errno == ENOTDIR ? eFileRead::Missing : eFileRead::Failed;
     }
-    return rgba;
+    struct stat status {};
+    if (fstat(fileno(file.get()), &status) != 0 || !S_ISREG(status.st_mode)) {
+        strReason = "not a regular file";
+        return eFileRead::Failed;
+    }
+    if (status.st_size > kMaxPictureFileBytes) {
+        strReason = std::to_string(status.st_size) + " bytes, more than a picture may have";
+        return eFileRead::Failed;
+    }
+    bytes.resize(static_cast<std::size_t>(status.st_size));
+    if (std::fread(bytes.data(), 1, bytes.size(), file.get()) != bytes.size()) {
+        strReason = "cannot be read whole";
+        return eFileRead::Failed;
+    }
+    return eFileRead::Read;
 }
 
-void MakeTexture(unsigned int& textureId, int width, int height, const std::vector<unsigned char>& rgba)
+void MakeTexture(unsigned int& textureId, const tTexturePixels& texture)
 {
     glGenTextures(1, &textureId);
     glBindTexture(GL_TEXTURE_2D, textureId);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, texture.width, texture.height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+                 texture.rgba.data());
 }
 
 }  // namespace
@@ -85,14 +75,38 @@ bool LoadTextureImage(const char* szFileName, unsigned int& textureId)
     if (std::strstr(szFileName, "http://") != nullptr || glXGetCurrentContext() == nullptr)
         return false;
     const std::string strPath = ImagePath(szFileName);
-    const tImage image = DecodeImage(strPath);
-    if (image.pPixels == nullptr)
+    std::vector<unsigned char> bytes;
+    std::string strReason;
+    const eFileRead read = ReadPictureFile(strPath, bytes, strReason);
+    if (read == eFileRead::Missing)
         return false;
-    GLint glMaxTexDim = 0;
-    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &glMaxTexDim);
-    const int width = TextureSide(image.width, glMaxTexDim);
-    const int height = TextureSide(image.height, glMaxTexDim);
-    MakeTexture(textureId, width, height, TexturePixels(Stretch(image, width, height), width, height));
+    tTexturePixels texture;
+    bool made = false;
+    if (read == eFileRead::Read) {
+        GLint glMaxTexDim = 0;
+        glGetIntegerv(GL_MAX_TEXTURE_SIZE, &glMaxTexDim);
+        made = MakeTexturePixels(bytes.data(), bytes.size(), glMaxTexDim, texture, strReason);
+    }
+    if (!made) {
+        ReportDamage((strPath + ": unreadable picture: " + strReason).c_str());
+        return false;
+    }
+    MakeTexture(textureId, texture);
     std::printf("load %s!", strPath.c_str());
     return true;
+}
+
+// ---- The texture's sides ----
+
+int TextureSide(int imageSide, int maxTextureSide)
+{
+    if (imageSide > maxTextureSide)
+        return maxTextureSide;
+    if (imageSide <= 1)
+        return 1;
+    // The logarithm of 2 in single precision: the rounding boundaries lie at
+    // 2 to the power k + 0.5 all the same.
+    const double dLog2 = std::log(static_cast<double>(imageSide)) / static_cast<double>(std::log(2.0f));
+    const int exponent = static_cast<int>(std::floor(dLog2 + 0.5));
+    return std::min(1 << exponent, maxTextureSide);
 }

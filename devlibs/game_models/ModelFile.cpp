@@ -1,6 +1,6 @@
 #include "devlibs/game_models/ModelFile.h"
 
-#include "model3ds/ChunkHeader.h"
+#include "model3ds/ModelFileReader.h"
 #include "devlibs/chunk_writer/ChunkWriter.h"
 
 namespace {

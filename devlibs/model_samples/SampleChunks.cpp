@@ -1,6 +1,6 @@
 #include "devlibs/model_samples/SampleChunks.h"
 
-#include "model3ds/ChunkHeader.h"
+#include "model3ds/ModelFileReader.h"
 
 void writeVersion(ChunkWriter& writer, std::uint32_t version)
 {

@@ -1,6 +1,6 @@
 #include "devlibs/model_samples/SampleModels.h"
 
-#include "model3ds/ChunkHeader.h"
+#include "model3ds/ModelFileReader.h"
 #include "devlibs/model_samples/SampleChunks.h"
 
 #include <algorithm>

@@ -1,7 +1,6 @@
 // Damaged and hostile files: the reader must end, stay inside every buffer
 // and leave a model that is safe to draw.
 
-#include "model3ds/ChunkHeader.h"
 #include "model3ds/ModelFileReader.h"
 #include "model3ds/Notice.h"
 #include "tests/model3ds/ModelFileTest.h"

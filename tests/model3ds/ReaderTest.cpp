@@ -1,6 +1,5 @@
 // What the reader makes of well-formed files.
 
-#include "model3ds/ChunkHeader.h"
 #include "model3ds/ModelFileReader.h"
 #include "tests/model3ds/ModelFileTest.h"
 #include "devlibs/model_samples/SampleChunks.h"

@@ -1,6 +1,6 @@
 // fuzz-seeds DIR: writes the fuzzer's synthetic starting files.
 
-#include "model3ds/ChunkHeader.h"
+#include "model3ds/ModelFileReader.h"
 #include "devlibs/model_samples/SampleChunks.h"
 #include "devlibs/model_samples/SampleModels.h"
 #include "devlibs/tool_usage/ToolUsage.h"

@@ -1,6 +1,11 @@
-#include "model3ds/ObjectRepair.h"
+// Damage in a model file that still loaded: the repair that makes its
+// objects safe to draw, and the line that tells what was wrong.
+
+#include "model3ds/ModelFileReader.h"
 
 #include <algorithm>
+
+// ---- Making a freshly read object safe to draw ----
 
 namespace {
 
@@ -47,4 +52,29 @@ void RepairObject(t3DObject& object, tModelDamage& damage)
     damage.facesDropped += DropStrayFaces(object);
     if (PadTexCoords(object))
         damage.texCoordsPadded = true;
+}
+
+// ---- Telling what was wrong ----
+
+std::string DescribeDamage(const tModelDamage& damage)
+{
+    std::string strParts;
+    const auto add = [&strParts](bool happened, const std::string& strPart) {
+        if (!happened)
+            return;
+        if (!strParts.empty())
+            strParts += "; ";
+        strParts += strPart;
+    };
+    add(damage.cutShort, "cut short");
+    add(damage.chunkOverrun, "a chunk overruns its parent");
+    add(damage.chunkTooShort, "a chunk is shorter than its header");
+    add(damage.strayBytes, "stray bytes at the end of a chunk");
+    add(damage.nestedTooDeep, "chunks nested too deep were skipped");
+    add(damage.recordsZeroFilled, "a list holds fewer records than its count, the rest zero-filled");
+    add(damage.countClipped, "a list count was cut to the records it holds");
+    add(damage.facesDropped == 1, "1 face naming a missing vertex dropped");
+    add(damage.facesDropped > 1, std::to_string(damage.facesDropped) + " faces naming missing vertices dropped");
+    add(damage.texCoordsPadded, "texture coordinates padded to the vertex count");
+    return strParts;
 }
