@@ -1,6 +1,7 @@
 #include "tests/support/GlWindow.h"
 
 #include "app/RulesWindow.h"
+#include "tests/support/TestDisplay.h"
 
 #include <GL/freeglut.h>
 
@@ -15,6 +16,7 @@ void ignoreDisplay() {}
 void useGlWindow()
 {
     if (window == 0) {
+        needDisplay();
         int argc = 1;
         char name[] = "hextower-tests";
         char* argv[] = {name, nullptr};
