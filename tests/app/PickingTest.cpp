@@ -30,6 +30,7 @@ protected:
         onReshape(kRulesWindowSize, kRulesWindowSize);
         startUp();
         startFreshGame(1);  // whatever the tests before left behind
+        turntable.setAngle(0);  // the window's, which no game reset touches
     }
 
     void TearDown() override { turntable.setAngle(0); }
