@@ -4,7 +4,14 @@
 // A notice always goes to standard error as one line, "Caption: text".  When
 // an X display can be reached and HEXTOWER_NOTICE is not "console", it also
 // shows a dialog with the caption as its title, the text and an OK button,
-// and waits until Enter or a click on OK dismisses it.
+// and waits until Enter or a click on OK dismisses it.  Damage in a file
+// that still loaded is told on standard error alone.
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+// ---- Where a notice goes ----------------------------------------------
 
 using tNoticeFunction = void (*)(const char* szText, const char* szCaption);
 
@@ -22,8 +29,9 @@ void ShowNoticeToUser(const char* szText, const char* szCaption);
 // The console line alone, for programs that must never wait on a dialog.
 void ShowNoticeOnConsole(const char* szText, const char* szCaption);
 
-// Damage in a model file that still loaded is told on standard error alone,
-// one line, never in a dialog.
+// ---- Damage in a file that still loaded -------------------------------
+
+// One line on standard error, never a dialog.
 using tDamageFunction = void (*)(const char* szLine);
 
 // Tells the line through the current damage function.
@@ -35,3 +43,26 @@ tDamageFunction SetDamageFunction(tDamageFunction pfnDamage);
 
 // The standard damage function: the line and a newline on standard error.
 void WriteDamageLine(const char* szLine);
+
+// ---- The dialog -------------------------------------------------------
+// A small modal window on the X display: the caption as its title, the
+// text, and one OK button that Enter or a click dismisses.
+
+constexpr int kNoticeButtonWidth = 80;
+constexpr int kNoticeButtonHeight = 28;
+constexpr int kNoticeButtonMargin = 14;  // between the button and the window's bottom edge
+
+struct tNoticeRect {
+    int x, y, width, height;
+};
+
+// Shows the dialog and returns once it is dismissed; false at once when no
+// X display can be reached.
+bool ShowNoticeDialog(const char* szText, const char* szCaption);
+
+// Where the OK button lies in a dialog window of the given size.
+tNoticeRect NoticeButtonRect(int windowWidth, int windowHeight);
+
+// The text as lines of at most nColumns characters, broken at spaces where
+// a line has one and mid-word where it has none.
+std::vector<std::string> WrapNoticeText(const std::string& strText, std::size_t nColumns);

@@ -1,5 +1,8 @@
 #include "tests/e2e/OwnXServer.h"
 
+#include "tests/support/TestDisplay.h"
+
+#include <algorithm>
 #include <csignal>
 #include <poll.h>
 #include <cstdio>
@@ -64,10 +67,25 @@ std::string startServer(const std::string& screen, pid_t& pid)
     return number;
 }
 
+bool onPath(const std::string& program)
+{
+    const char* path = std::getenv("PATH");
+    std::string folders = path != nullptr ? path : "";
+    for (std::size_t start = 0, end = 0; start <= folders.size(); start = end + 1) {
+        end = std::min(folders.find(':', start), folders.size());
+        const std::string folder = folders.substr(start, end - start);
+        if (access(((folder.empty() ? "." : folder) + "/" + program).c_str(), X_OK) == 0)
+            return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 OwnXServer::OwnXServer(int width, int height)
 {
+    if (!onPath("Xvfb"))
+        skipTest("this test needs Xvfb for an X server of its own, and there is none on the PATH");
     const std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24";
     for (int attempt = 0; attempt < kStartAttempts && name_.empty(); ++attempt) {
         const std::string number = startServer(screen, pid_);

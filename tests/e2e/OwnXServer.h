@@ -1,6 +1,7 @@
 #pragma once
 // An X server of a chosen screen size for one test: Xvfb started on a free
 // display, made the test's DISPLAY while it runs, and stopped afterwards.
+// Without Xvfb on the PATH the test is skipped.
 
 #include <string>
 #include <sys/types.h>

@@ -5,6 +5,7 @@
 #include "devlibs/game_process/GameProcess.h"
 #include "devlibs/game_process/TurnTiming.h"
 #include "game/GameState.h"
+#include "tests/support/TestDisplay.h"
 #include "themes/Theme.h"
 
 #include <gtest/gtest.h>
@@ -21,6 +22,7 @@ constexpr double kShortestRiseMs = 600;
 
 TEST(PacedGame, AFadeAndARiseLastTheirFramesAtTheDisplaysPace)
 {
+    needDisplay();
     const std::string assets = std::string(HEXTOWER_SOURCE_DIR) + "/assets";
     Theme themes[kThemeCount];
     ASSERT_TRUE(loadThemes(themes, (assets + "/themes.txt").c_str()));

@@ -2,6 +2,7 @@
 // and the end of a game.
 
 #include "tests/e2e/PlayChecks.h"
+#include "tests/support/TestDisplay.h"
 
 #include <gtest/gtest.h>
 
@@ -19,6 +20,7 @@ int lowestTileY(const Screenshot& shot, PackedColor background)
 
 TEST(Play, ALeftClickOnATilePopsItAndTheScoreChanges)
 {
+    needDisplay();
     GameProcess game(assetDirectory(), gameIn800Window(), HEXTOWER_BINARY);
     ASSERT_TRUE(game.hasWindow());
     const PackedColor background = shippedTheme(kStartTheme).backgroundColor;
@@ -35,6 +37,7 @@ TEST(Play, ALeftClickOnATilePopsItAndTheScoreChanges)
 
 TEST(Play, DraggingTurnsTheTower)
 {
+    needDisplay();
     GameProcess game(assetDirectory(), gameIn800Window(), HEXTOWER_BINARY);
     ASSERT_TRUE(game.hasWindow());
     const Screenshot before = game.screenshot();
@@ -48,6 +51,7 @@ TEST(Play, DraggingTurnsTheTower)
 
 TEST(Play, RightClicksStepTheBackgroundForwardAndBack)
 {
+    needDisplay();
     GameProcess game(assetDirectory(), gameIn800Window(), HEXTOWER_BINARY);
     ASSERT_TRUE(game.hasWindow());
     game.click(600, 30, 3);
@@ -63,6 +67,7 @@ TEST(Play, RightClicksStepTheBackgroundForwardAndBack)
 TEST(Play, OneHundredPointsArmStopAndPressingItDisarmsIt)
 {
     OneColorAssets assets;
+    needDisplay();
     GameProcess game(assets.path(), gameIn800Window(), HEXTOWER_BINARY);
     ASSERT_TRUE(game.hasWindow());
     const Theme& theme = shippedTheme(kStartTheme);
@@ -89,6 +94,7 @@ TEST(Play, OneHundredPointsArmStopAndPressingItDisarmsIt)
 
 TEST(Play, AGameEndsWhenAColumnFillsAndTheNextClickQuitsWithStatusZero)
 {
+    needDisplay();
     GameProcess game(assetDirectory(), gameIn800Window(), HEXTOWER_BINARY);
     ASSERT_TRUE(game.hasWindow());
     const Theme& theme = shippedTheme(kStartTheme);

@@ -1,6 +1,8 @@
 // The committed menu icons are what the snapshot tool makes of the scene
 // today.  When the scene changes on purpose, `make icons` renders them again.
 
+#include "tests/support/TestDisplay.h"
+
 #include <gtest/gtest.h>
 #include <stb_image.h>
 
@@ -37,6 +39,7 @@ struct Image {
 
 TEST(MenuIcons, MatchAFreshRenderingOfTheScene)
 {
+    needDisplay();  // the snapshot tool draws on it
     char folder[] = "/tmp/hextower-icons-XXXXXX";
     ASSERT_NE(mkdtemp(folder), nullptr);
     // In the sanitizer build, what Mesa keeps until the process ends is no

@@ -2,6 +2,7 @@
 
 #include "app/RulesWindow.h"
 #include "app/WindowOptions.h"
+#include "tests/support/TestDisplay.h"
 
 #include <GL/freeglut.h>
 
@@ -16,6 +17,7 @@ void ignoreDisplay() {}
 void useGlWindow()
 {
     if (window == 0) {
+        needDisplay();
         int argc = 1;
         char name[] = "hextower-tests";
         char* argv[] = {name, nullptr};

@@ -5,7 +5,7 @@
 #include <array>
 
 // Opens the window on first use and makes its context current, drawing and
-// reading the back buffer.
+// reading the back buffer; without a display the test is skipped.
 void useGlWindow();
 
 // Lets GLUT handle its pending window events (mapping, reshape).

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #if defined(__SANITIZE_ADDRESS__)
 #include <sanitizer/lsan_interface.h>
@@ -15,6 +16,25 @@
 __attribute__((constructor(101))) static void keepNoticesOnConsole()
 {
     setenv("HEXTOWER_NOTICE", "console", 1);
+}
+
+// Where DISPLAY is unset, ctest's display fixture may have started a virtual
+// display: it names it in the file HEXTOWER_TEST_DISPLAY_FILE points to.  Set
+// before any global object is built, so that nothing looks for a display
+// before it.
+__attribute__((constructor(101))) static void takeTheFixturesDisplay()
+{
+    const char* fileName = std::getenv("HEXTOWER_TEST_DISPLAY_FILE");
+    const char* display = std::getenv("DISPLAY");
+    if (fileName == nullptr || (display != nullptr && display[0] != '\0'))
+        return;
+    std::FILE* file = std::fopen(fileName, "r");
+    if (file == nullptr)
+        return;
+    char name[64] = {};
+    if (std::fscanf(file, "%63s", name) == 1)
+        setenv("DISPLAY", name, 1);
+    std::fclose(file);
 }
 
 // Memory that the X, GLUT and Mesa libraries keep for the life of the
