@@ -1,9 +1,13 @@
 #pragma once
-// Where the game reads its themes and models from.  The search is settled
-// before any of them is read; this part only decides, from what it is given,
-// so that it can be tried on folders of any shape.
+// Where the game reads its themes and models from, and entering that folder
+// before any of them is read.
 
 #include <string>
+
+// ---- The search ------------------------------------------------------------
+
+// The search only decides, from what it is given, so that it can be tried on
+// folders of any shape.
 
 // What the search looks at.
 struct DataFolderPlaces {
@@ -41,3 +45,28 @@ std::string ownDataFolder(const DataFolderPlaces& places);
 // checkout's assets when it runs from its build tree, otherwise the
 // installed data folder beside it.
 DataFolderChoice chooseDataFolder(const DataFolderPlaces& places);
+
+// ---- Entering the folder ---------------------------------------------------
+
+// The folder is settled and made the working directory before any of the
+// game's objects reads a file.
+
+// Chooses the folder from the process's own surroundings and changes into
+// it; where no folder holds the data, says so in one line on standard error
+// and ends the program with status 1, before any window or dialog.
+void enterDataFolder();
+
+// The working directory the program was started in, before it changed into
+// the data folder: the folder a development program's output paths are
+// meant from.
+const std::string& startingFolder();
+
+// The data folder that belongs to the running program (see ownDataFolder),
+// for its usage; empty when its own place is unknown.
+std::string programDataFolder();
+
+// Defined first among the global objects, so that the folder is settled
+// before the tiles and digits that are built after it read their models.
+struct DataFolderEntry {
+    DataFolderEntry() { enterDataFolder(); }
+};

@@ -1,10 +1,33 @@
-#include "app/Callbacks.h"
+#include "app/StartUp.h"
 
-#include "app/Timer.h"
+#include "app/Clock.h"
+#include "app/DataFolder.h"
+#include "app/Frame.h"
 #include "game/GameState.h"
 #include "game/GlobalObjects.h"
 #include "game/PieceColors.h"
 #include "themes/Theme.h"
+
+// ---- The global objects ----------------------------------------------------
+
+// C++ builds globals in definition order only within a file, so every game
+// object with a constructor lives here.  The tiles and digits read their
+// models as they are built, before the window opens; they are destroyed in
+// reverse order at exit.  This file sits in the top layer because it is the
+// one place that may see every layer's types.
+
+// First of all: the tiles and digits below read their models from the data
+// folder as they are built.
+static DataFolderEntry dataFolderEntry;
+
+Turntable turntable;
+Tile tiles[kColumns][kSlots];
+PowerButton powerButtons[kPowerButtonCount];
+Theme themes[kThemeCount];
+NumberDisplay numberDisplay;
+GameController gameController;
+
+// ---- Start-up --------------------------------------------------------------
 
 namespace {
 

@@ -1,12 +1,12 @@
 // hextower: pop same-coloured groups of tiles on a six-sided tower before any
 // column reaches the top.
 
-#include "app/Callbacks.h"
-#include "app/EnterDataFolder.h"
-#include "app/FramePacing.h"
-#include "app/Timer.h"
-#include "app/RulesWindow.h"
-#include "app/WindowOptions.h"
+#include "app/Clock.h"
+#include "app/DataFolder.h"
+#include "app/Frame.h"
+#include "app/Input.h"
+#include "app/StartUp.h"
+#include "app/Window.h"
 #include "game/Tile.h"
 #include "themes/Theme.h"
 

@@ -1,7 +1,6 @@
 #include "devlibs/confetti_count/ConfettiCount.h"
 
 #include "app/Frame.h"
-#include "app/Turntable.h"
 #include "game/GlobalObjects.h"
 #include "devlibs/scene_setup/GameWindow.h"
 #include "devlibs/scene_setup/SceneSetup.h"

@@ -1,8 +1,7 @@
 #include "devlibs/game_process/GameProcess.h"
 
-#include "app/FramePacing.h"
-#include "app/RulesWindow.h"
-#include "app/WindowPlacement.h"
+#include "app/Clock.h"
+#include "app/Window.h"
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>

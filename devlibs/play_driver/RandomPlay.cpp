@@ -1,9 +1,8 @@
 #include "devlibs/play_driver/RandomPlay.h"
 
-#include "app/Callbacks.h"
 #include "app/Frame.h"
-#include "app/RulesWindow.h"
-#include "app/Turntable.h"
+#include "app/Input.h"
+#include "app/Window.h"
 #include "devlibs/play_driver/BoardChecks.h"
 #include "devlibs/play_driver/PlayActions.h"
 #include "game/Board.h"

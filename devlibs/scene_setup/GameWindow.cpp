@@ -1,7 +1,7 @@
 #include "devlibs/scene_setup/GameWindow.h"
 
-#include "app/Callbacks.h"
-#include "app/WindowOptions.h"
+#include "app/Frame.h"
+#include "app/Window.h"
 #include "themes/Theme.h"
 
 #include <GL/freeglut.h>

@@ -3,7 +3,7 @@
 // depth, viewport and camera set; the rules' size unless a tool asks for
 // another.
 
-#include "app/RulesWindow.h"
+#include "app/Window.h"
 
 struct WindowSize {
     int width = kRulesWindowSize;

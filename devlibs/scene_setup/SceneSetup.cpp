@@ -1,7 +1,7 @@
 #include "devlibs/scene_setup/SceneSetup.h"
 
-#include "app/Callbacks.h"
-#include "app/Turntable.h"
+#include "app/Frame.h"
+#include "app/StartUp.h"
 #include "game/AnimationLengths.h"
 #include "game/GameState.h"
 #include "game/GlobalObjects.h"

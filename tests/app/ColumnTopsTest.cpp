@@ -3,9 +3,8 @@
 // translucent black, so what a player sees of them is mostly the frame of
 // grout round each cap.  Drawn as a game starts, turned to 0 degrees.
 
-#include "app/Callbacks.h"
 #include "app/Frame.h"
-#include "app/RulesWindow.h"
+#include "app/Window.h"
 #include "devlibs/color_science/ColourScience.h"
 #include "devlibs/scene_setup/SceneSetup.h"
 #include "game/GameReset.h"

@@ -1,5 +1,5 @@
-#include "app/FramePacing.h"
-#include "app/SwapControl.h"
+#include "app/Clock.h"
+#include "app/Window.h"
 
 #include <gtest/gtest.h>
 

@@ -3,10 +3,9 @@
 // its button and filling most of it; the score's digits on screen, clear of
 // each other and of the buttons; the final score in front of the tower.
 
-#include "app/Callbacks.h"
 #include "app/Frame.h"
-#include "app/RulesWindow.h"
-#include "app/Turntable.h"
+#include "app/StartUp.h"
+#include "app/Window.h"
 #include "game/GameReset.h"
 #include "game/GameState.h"
 #include "game/GlobalObjects.h"

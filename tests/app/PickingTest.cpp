@@ -2,10 +2,10 @@
 // exactly that tile at any turn of the tower, and presses elsewhere fall
 // through to the power-up buttons' rectangles.
 
-#include "app/Callbacks.h"
 #include "app/Frame.h"
-#include "app/RulesWindow.h"
-#include "app/Turntable.h"
+#include "app/Input.h"
+#include "app/StartUp.h"
+#include "app/Window.h"
 #include "game/GameReset.h"
 #include "game/GameState.h"
 #include "game/GlobalObjects.h"

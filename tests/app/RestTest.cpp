@@ -5,11 +5,11 @@
 // frame a tick asks for is drawn at once, not through GLUT's dispatch, which
 // skips a window that another test's window covers.  Nothing is timed.
 
-#include "app/Callbacks.h"
+#include "app/Clock.h"
 #include "app/Frame.h"
-#include "app/RulesWindow.h"
-#include "app/Timer.h"
-#include "app/Turntable.h"
+#include "app/Input.h"
+#include "app/StartUp.h"
+#include "app/Window.h"
 #include "game/AnimationLengths.h"
 #include "game/GameReset.h"
 #include "game/GameState.h"

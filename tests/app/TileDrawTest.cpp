@@ -1,4 +1,4 @@
-#include "app/RulesWindow.h"
+#include "app/Window.h"
 #include "game/GameState.h"
 #include "game/Tile.h"
 #include "tests/support/SceneTestKit.h"

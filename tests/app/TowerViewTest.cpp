@@ -2,10 +2,8 @@
 // not show the columns at the back.  Drawn in one flat colour per column, so
 // that every pixel tells which column it belongs to.
 
-#include "app/Callbacks.h"
 #include "app/Frame.h"
-#include "app/RulesWindow.h"
-#include "app/Turntable.h"
+#include "app/Window.h"
 #include "game/GlobalObjects.h"
 #include "tests/support/GlWindow.h"
 #include "devlibs/confetti_count/ConfettiCount.h"

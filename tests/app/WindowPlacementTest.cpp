@@ -1,6 +1,5 @@
-#include "app/RulesFrame.h"
-#include "app/WindowOptions.h"
-#include "app/WindowPlacement.h"
+#include "app/Frame.h"
+#include "app/Window.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,4 @@
-#include "app/Callbacks.h"
 #include "app/Frame.h"
-#include "app/Turntable.h"
 #include "game/GameState.h"
 #include "game/GlobalObjects.h"
 #include "tests/support/RulesMatrices.h"

@@ -1,7 +1,7 @@
 // The game as a player meets it: the real binary and its window, opened on
 // screens of several sizes, each in an X server of its own.
 
-#include "app/WindowPlacement.h"
+#include "app/Window.h"
 #include "game/GameState.h"
 #include "tests/e2e/OwnXServer.h"
 #include "tests/e2e/PlayChecks.h"

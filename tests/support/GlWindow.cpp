@@ -1,7 +1,6 @@
 #include "tests/support/GlWindow.h"
 
-#include "app/RulesWindow.h"
-#include "app/WindowOptions.h"
+#include "app/Window.h"
 #include "tests/support/TestDisplay.h"
 
 #include <GL/freeglut.h>

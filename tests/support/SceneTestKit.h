@@ -3,7 +3,7 @@
 // flat view, model coordinates are normalised device coordinates, so the
 // pixel (px, py) of the 800 x 800 window lies at (px / 400 - 1, py / 400 - 1).
 
-#include "app/RulesWindow.h"
+#include "app/Window.h"
 #include "model3ds/ModelData.h"
 #include "tests/support/GlWindow.h"
 

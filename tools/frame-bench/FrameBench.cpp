@@ -5,7 +5,6 @@
 // default the game's 800 x 800); prints the median time of each.  Run it
 // from the assets directory.
 
-#include "app/Callbacks.h"
 #include "app/Frame.h"
 #include "game/GlobalObjects.h"
 #include "devlibs/median/Median.h"

@@ -10,8 +10,8 @@
 // TurnTiming.h for what is timed).  An idle game draws nothing and its clock
 // sleeps, so it should use under 0.2% of a core, paced or not.
 
-#include "app/FramePacing.h"
-#include "app/SwapControl.h"
+#include "app/Clock.h"
+#include "app/Window.h"
 #include "devlibs/game_process/GameProcess.h"
 #include "devlibs/game_process/TurnTiming.h"
 #include "devlibs/median/Median.h"

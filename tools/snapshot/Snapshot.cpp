@@ -2,7 +2,7 @@
 // state and saves the back buffer as a PNG (under xvfb-run where there is no
 // screen).
 
-#include "app/EnterDataFolder.h"
+#include "app/DataFolder.h"
 #include "app/Frame.h"
 #include "devlibs/scene_setup/GameWindow.h"
 #include "devlibs/scene_setup/SceneSetup.h"

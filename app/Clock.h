@@ -1,15 +1,52 @@
 #pragma once
+// The game's clock, which ticks the rules and sleeps while the game rests,
+// and the pace at which finished frames reach the screen.
+
+#include <chrono>
+#include <cstddef>
+#include <optional>
+#include <vector>
+
+// ---- The clock -------------------------------------------------------------
+
+// While the picture can change by itself the clock ticks every 2 ms: it runs
+// the rule step of the phase and asks for a frame.  At rest it is not
+// re-armed, and the game does not wake until the window reports something: a
+// mouse event, a motion, a resize or an expose, whose callbacks wake the
+// clock again.
+
+// The frames a change of background needs: the clear colour is set after the
+// clear, so the background reaches the screen a frame after everything else.
+constexpr int kFramesForBackground = 2;
+
+// Nothing can change the picture until the player or the window acts.
+bool gameAtRest();
+
+// The picture needs at least `count` more frames.
+void oweFrames(int count);
+int framesOwed();
+
+// Arms a tick at once, unless one is due already.
+void wakeClock();
+// A tick is due.
+bool clockIsArmed();
+
+// Called after each frame is drawn: one owed frame is paid, and a frame that
+// moved a tile owes the one after it.
+void noteFrameDrawn(bool movedTiles);
+
+// The GLUT timer: unless the game is at rest, runs one rule step, asks for a
+// frame and re-arms itself.
+void onTimer(int value);
+
+// ---- Frame pacing ----------------------------------------------------------
+
 // How fast finished frames reach the screen.  The game counts its animations
 // in drawn frames, so the frame rate is the game's pace.  By default frames
 // go out once per display refresh, through the driver's swap control, or,
 // where swaps do not wait for the display, 60 times a second by waiting
 // before each swap.  HEXTOWER_FPS=0 turns pacing off; HEXTOWER_FPS=N paces
 // to N frames a second.
-
-#include <chrono>
-#include <cstddef>
-#include <optional>
-#include <vector>
 
 using PaceClock = std::chrono::steady_clock;
 
