@@ -1,7 +1,8 @@
 #pragma once
 // The game's objects that have constructors: the tiles (declared in
-// game/Board.h) and those below; the turntable is the window's (app/Turntable.h).  All of them are defined together in
-// app/GlobalObjects.cpp, whose order is their order of construction.
+// game/Board.h) and those below; the turntable is the window's (app/Frame.h).
+// All of them are defined together in app/StartUp.cpp, whose order is their
+// order of construction.
 
 #include "game/Board.h"
 #include "game/GameController.h"

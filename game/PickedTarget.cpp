@@ -1,6 +1,6 @@
 // What a classified press means: the tile under a hit in the tile box, or
 // the power-up slot of a press in a button rectangle.  Neither needs the
-// window; the pick that classifies the press is in app/Picking.cpp.
+// window; the pick that classifies the press is in app/Input.cpp.
 
 #include "game/GameController.h"
 
