@@ -3,7 +3,7 @@
 #include "app/Window.h"
 #include "game/Board.h"
 #include "game/Clock.h"
-#include "game/Score.h"
+#include "game/PowerUps.h"
 
 #include <GL/glut.h>
 

@@ -2,8 +2,7 @@
 
 #include "app/Clock.h"
 #include "app/Window.h"
-#include "game/GameState.h"
-#include "game/GlobalObjects.h"
+#include "game/Board.h"
 #include "themes/Theme.h"
 
 #include <GL/glu.h>

@@ -3,11 +3,9 @@
 #include "app/Clock.h"
 #include "app/Frame.h"
 #include "app/Window.h"
+#include "game/Board.h"
 #include "game/GameController.h"
-#include "game/GameState.h"
-#include "game/GlobalObjects.h"
-#include "game/PickBox.h"
-#include "game/PressRule.h"
+#include "game/Press.h"
 #include "pieces/PowerButton.h"
 
 #include <GL/glu.h>
@@ -77,8 +75,7 @@ void onMotion(int x, int y)
 // Finding what lies under a left press: a tile of the tower, found in 3D by
 // reading back the depth under the pointer, or a power-up button, found by
 // fixed rectangles of the rules window's pixels.  Which tile or which button
-// that is, and what the press does, is the game's (game/PickedTarget.cpp,
-// game/PressRule.cpp).
+// that is, and what the press does, is the game's (game/Press.cpp).
 
 namespace {
 

@@ -3,9 +3,8 @@
 #include "app/Clock.h"
 #include "app/DataFolder.h"
 #include "app/Frame.h"
-#include "game/GameState.h"
-#include "game/GlobalObjects.h"
-#include "game/PieceColors.h"
+#include "game/Board.h"
+#include "game/ThemeColors.h"
 #include "themes/Theme.h"
 
 // ---- The global objects ----------------------------------------------------

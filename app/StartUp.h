@@ -6,8 +6,8 @@
 // Every game object with a constructor is defined in app/StartUp.cpp, in one
 // translation unit, in the order they are built: the data folder's entry, the
 // turntable, the tiles, the buttons, the themes, the number display, the
-// controller.  Each layer declares the objects it uses (game/Board.h,
-// game/GlobalObjects.h, the turntable in app/Frame.h).
+// controller.  Each layer declares the objects it uses (the tiles and the
+// game's objects in game/Board.h, the turntable in app/Frame.h).
 
 // ---- Start-up --------------------------------------------------------------
 

@@ -1,10 +1,11 @@
 #include "game/Board.h"
 
-#include "game/GameState.h"
-#include "game/GlobalObjects.h"
+#include "game/ThemeColors.h"
 
 #include <cstdlib>
 #include <ctime>
+
+// ---- Phase and flags -------------------------------------------------------
 
 int gamePhase = kPhaseIdle;
 bool gameOver = false;
@@ -16,6 +17,8 @@ void resetGameFlags()
     gameOver = false;
     themeIndex = kStartTheme;
 }
+
+// ---- The cells -------------------------------------------------------------
 
 int tileCount[kColumns] = {kStartTiles, kStartTiles, kStartTiles, kStartTiles, kStartTiles, kStartTiles};
 int pendingCount[kColumns] = {kStartTiles, kStartTiles, kStartTiles, kStartTiles, kStartTiles, kStartTiles};
@@ -39,18 +42,6 @@ PackedColor markerColor(int column)
     return PackedColor{0, 0, 0, static_cast<std::uint8_t>((column + 1) * 20)};
 }
 
-namespace {
-
-// A cell as a new game finds it: blank, with no flags or animation.
-void clearCell(Tile& tile)
-{
-    tile.clearAnimation();
-    tile.resetToBlank();
-    tile.colorIndex = 0;
-}
-
-}  // namespace
-
 bool anyDrawnTileMoving()
 {
     bool moving = false;
@@ -64,6 +55,24 @@ void giveRandomColor(Tile& tile)
     tile.colorIndex = theme.randomColorIndex();
     tile.color = theme.tileColors[tile.colorIndex];
 }
+
+// ---- The global objects ----------------------------------------------------
+
+// Defined in app/StartUp.cpp, the one file that orders their construction.
+
+// ---- A new game ------------------------------------------------------------
+
+namespace {
+
+// A cell as a new game finds it: blank, with no flags or animation.
+void clearCell(Tile& tile)
+{
+    tile.clearAnimation();
+    tile.resetToBlank();
+    tile.colorIndex = 0;
+}
+
+}  // namespace
 
 void layOutBoard(int tilesPerColumn)
 {
@@ -86,5 +95,23 @@ void fillBoard()
 {
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     themeIndex = kStartTheme;
+    layOutBoard(kStartTiles);
+}
+
+void clearGame()
+{
+    resetGameFlags();
+    layOutBoard(0);
+    gameController = GameController();
+    for (PowerButton& button : powerButtons)
+        button.armed = false;
+    colorPiecesFromTheme();
+    numberDisplay.setValue(0);
+}
+
+void startFreshGame(unsigned seed)
+{
+    clearGame();
+    std::srand(seed);
     layOutBoard(kStartTiles);
 }

@@ -1,7 +1,6 @@
 #include "game/Clock.h"
 
-#include "game/GameState.h"
-#include "game/GlobalObjects.h"
+#include "game/Board.h"
 
 namespace {
 

@@ -4,7 +4,8 @@
 #include "themes/PackedColor.h"
 
 // The game object: it receives the picks of the mouse, holds the power-up
-// state, and the clock runs the rule steps on it.
+// state, and the clock runs the rule steps on it.  Its operations are
+// defined with their concerns, each group below in the file it names.
 
 // What the last pick hit.  The numbers are the rules' own values, kept as
 // they are written there; only their names carry meaning.
@@ -31,12 +32,12 @@ struct GameController {
     int buttonIndex = 0;              // slot of the last button press
     int hitCode = 0;                  // a HitCode after a pick
 
-    // Picking (mouse).
+    // Picking: pick in app/Input.cpp (it needs the window), the rest in Press.cpp.
     void pick(int x, int y);
     void selectPickedTile();
     int buttonFromClick();
 
-    // Popping and collapse.
+    // A turn's removals: Popping.cpp.
     void resolveSelection();
     void floodMark(int column, int slot, PackedColor color);
     void startFalls();
@@ -44,16 +45,16 @@ struct GameController {
     void compactColumns();
     bool checkLine(int column, int slot);
 
-    // The rise of the tower and the end of the game.
+    // The rise of the tower and the end of the game: Rise.cpp.
     void startRise();
     void finishRise();
     bool anyColumnFull() const;
 
-    // Score and power-ups.
+    // Awards and power-ups: PowerUps.cpp.
     int checkAward();
     void applyPowerUp();
 
     // Makes the next (direction > 0) or previous theme current and recolours
-    // everything that carries a theme colour.
+    // everything that carries a theme colour: ThemeColors.cpp.
     void stepTheme(int direction);
 };

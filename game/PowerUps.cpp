@@ -1,9 +1,33 @@
+#include "game/PowerUps.h"
+
+#include "game/Board.h"
 #include "game/GameController.h"
 
-#include "game/AnimationLengths.h"
-#include "game/Board.h"
-#include "game/GlobalObjects.h"
-#include "game/Score.h"
+// ---- Score -----------------------------------------------------------------
+
+void addToScore(int points)
+{
+    numberDisplay.setValue(numberDisplay.getValue() + points);
+}
+
+// ---- Awards ----------------------------------------------------------------
+
+bool awardWaiting()
+{
+    return numberDisplay.getValue() - gameController.awardMark >= kPointsPerAward;
+}
+
+// Turns each 100 points into one award, one per call; the award number comes
+// from the current score, so a big jump arms the same slot repeatedly.
+int GameController::checkAward()
+{
+    if (!awardWaiting())
+        return kNoAward;
+    awardMark += kPointsPerAward;
+    return (numberDisplay.getValue() / kPointsPerAward - 1) % kPowerButtonCount;
+}
+
+// ---- Power-ups -------------------------------------------------------------
 
 namespace {
 

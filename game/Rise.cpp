@@ -1,9 +1,8 @@
-#include "game/GameController.h"
+// The end of a turn, GameController's last rule steps: the tower rises by
+// one row (Rise, NewRow), and a column that reaches the top ends the game.
 
-#include "game/AnimationLengths.h"
 #include "game/Board.h"
-#include "game/GameState.h"
-#include "game/GlobalObjects.h"
+#include "game/GameController.h"
 
 // The end of a turn's removals: the tower lifts by one slot, unless "Stop"
 // is pending, which is spent instead.  A board cleared completely has nothing

@@ -1,7 +1,6 @@
 #include "game/Tile.h"
 
-#include "game/AnimationLengths.h"
-#include "game/GameState.h"
+#include "game/Board.h"
 #include "model3ds/ModelFileReader.h"
 #include "pieces/PieceDrawing.h"
 

@@ -1,7 +1,7 @@
 #include "devlibs/confetti_count/ConfettiCount.h"
 
 #include "app/Frame.h"
-#include "game/GlobalObjects.h"
+#include "game/Board.h"
 #include "devlibs/scene_setup/GameWindow.h"
 #include "devlibs/scene_setup/SceneSetup.h"
 

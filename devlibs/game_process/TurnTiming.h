@@ -9,7 +9,7 @@
 // lifted frame to the frame with the new row, 50 intervals.
 
 #include "devlibs/game_process/GameProcess.h"
-#include "game/AnimationLengths.h"
+#include "game/Tile.h"
 #include "themes/Theme.h"
 
 #include <string>

@@ -1,7 +1,6 @@
 #include "devlibs/play_driver/BoardChecks.h"
 
 #include "game/Board.h"
-#include "game/GameState.h"
 
 bool markerInPlace(int column)
 {

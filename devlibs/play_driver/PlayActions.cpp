@@ -3,10 +3,7 @@
 #include "app/Frame.h"
 #include "game/Board.h"
 #include "game/Clock.h"
-#include "game/GameState.h"
-#include "game/GlobalObjects.h"
-#include "game/PickBox.h"
-#include "game/PressRule.h"
+#include "game/Press.h"
 
 #include <cmath>
 

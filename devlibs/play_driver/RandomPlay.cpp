@@ -7,9 +7,6 @@
 #include "devlibs/play_driver/PlayActions.h"
 #include "game/Board.h"
 #include "game/Clock.h"
-#include "game/GameReset.h"
-#include "game/GameState.h"
-#include "game/GlobalObjects.h"
 
 #include <random>
 #include <sstream>

@@ -1,6 +1,6 @@
 #include "devlibs/scene_setup/SceneOptions.h"
 
-#include "game/AnimationLengths.h"
+#include "game/Tile.h"
 #include "pieces/NumberDisplay.h"
 #include "themes/Theme.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // Which moment of a game to show, as chosen on a tool's command line.
 
-#include "game/GameState.h"
+#include "game/Board.h"
 #include "pieces/PowerButton.h"
 
 #include <cstdio>

@@ -2,11 +2,10 @@
 
 #include "app/Frame.h"
 #include "app/StartUp.h"
-#include "game/AnimationLengths.h"
-#include "game/GameState.h"
-#include "game/GlobalObjects.h"
-#include "game/PieceColors.h"
-#include "game/Score.h"
+#include "game/Board.h"
+#include "game/PowerUps.h"
+#include "game/ThemeColors.h"
+#include "game/Tile.h"
 
 #include <cstdlib>
 

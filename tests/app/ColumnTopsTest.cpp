@@ -7,8 +7,7 @@
 #include "app/Window.h"
 #include "devlibs/color_science/ColourScience.h"
 #include "devlibs/scene_setup/SceneSetup.h"
-#include "game/GameReset.h"
-#include "game/GlobalObjects.h"
+#include "game/Board.h"
 #include "tests/support/GlWindow.h"
 
 #include <GL/gl.h>

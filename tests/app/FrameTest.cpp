@@ -1,8 +1,7 @@
 #include "app/Frame.h"
 #include "app/StartUp.h"
 #include "app/Window.h"
-#include "game/GameState.h"
-#include "game/GlobalObjects.h"
+#include "game/Board.h"
 #include "tests/support/RulesMatrices.h"
 #include "tests/support/SceneTestKit.h"
 

@@ -6,9 +6,7 @@
 #include "app/Frame.h"
 #include "app/StartUp.h"
 #include "app/Window.h"
-#include "game/GameReset.h"
-#include "game/GameState.h"
-#include "game/GlobalObjects.h"
+#include "game/Board.h"
 #include "tests/support/GlWindow.h"
 
 #include <GL/gl.h>

@@ -10,11 +10,9 @@
 #include "app/Input.h"
 #include "app/StartUp.h"
 #include "app/Window.h"
-#include "game/AnimationLengths.h"
-#include "game/GameReset.h"
-#include "game/GameState.h"
-#include "game/GlobalObjects.h"
-#include "game/Score.h"
+#include "game/Board.h"
+#include "game/PowerUps.h"
+#include "game/Tile.h"
 #include "tests/support/GlWindow.h"
 
 #include <GL/glut.h>

@@ -1,5 +1,5 @@
 #include "app/Window.h"
-#include "game/GameState.h"
+#include "game/Board.h"
 #include "game/Tile.h"
 #include "tests/support/SceneTestKit.h"
 

@@ -4,7 +4,7 @@
 
 #include "app/Frame.h"
 #include "app/Window.h"
-#include "game/GlobalObjects.h"
+#include "game/Board.h"
 #include "tests/support/GlWindow.h"
 #include "devlibs/confetti_count/ConfettiCount.h"
 #include "devlibs/scene_setup/SceneSetup.h"

@@ -1,6 +1,5 @@
 #include "app/Frame.h"
-#include "game/GameState.h"
-#include "game/GlobalObjects.h"
+#include "game/Board.h"
 #include "tests/support/RulesMatrices.h"
 #include "tests/support/SceneTestKit.h"
 

@@ -3,7 +3,7 @@
 // a press may land on the plate or, between plates, on the grout.
 
 #include "devlibs/game_models/TileModel.h"
-#include "game/PickBox.h"
+#include "game/Press.h"
 #include "game/Tile.h"
 
 #include <gtest/gtest.h>

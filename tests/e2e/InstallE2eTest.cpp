@@ -6,7 +6,7 @@
 // own checkout's data; a data folder named by HEXTOWER_DATA that does not
 // hold the data ends it at once.
 
-#include "game/GameState.h"
+#include "game/Board.h"
 #include "tests/e2e/PlayChecks.h"
 #include "tests/support/TestDisplay.h"
 #include "themes/Theme.h"

@@ -4,7 +4,7 @@
 
 #include "devlibs/game_process/GameProcess.h"
 #include "devlibs/game_process/TurnTiming.h"
-#include "game/GameState.h"
+#include "game/Board.h"
 #include "tests/support/TestDisplay.h"
 #include "themes/Theme.h"
 

@@ -5,7 +5,7 @@
 
 #include "devlibs/game_process/GameProcess.h"
 #include "devlibs/game_process/ShownColor.h"
-#include "game/GameState.h"
+#include "game/Board.h"
 #include "pieces/PowerButton.h"
 #include "themes/Theme.h"
 

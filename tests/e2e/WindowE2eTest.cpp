@@ -2,7 +2,7 @@
 // screens of several sizes, each in an X server of its own.
 
 #include "app/Window.h"
-#include "game/GameState.h"
+#include "game/Board.h"
 #include "tests/e2e/OwnXServer.h"
 #include "tests/e2e/PlayChecks.h"
 

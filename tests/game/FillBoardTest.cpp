@@ -1,7 +1,4 @@
 #include "game/Board.h"
-#include "game/GameReset.h"
-#include "game/GameState.h"
-#include "game/GlobalObjects.h"
 
 #include <gtest/gtest.h>
 

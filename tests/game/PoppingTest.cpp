@@ -1,5 +1,4 @@
-#include "game/GameState.h"
-#include "game/GlobalObjects.h"
+#include "game/Board.h"
 #include "tests/game/RulesFixture.h"
 #include "devlibs/play_driver/PlayActions.h"
 

@@ -3,8 +3,7 @@
 // the button table and the rule's slot mapping.
 
 #include "devlibs/play_driver/PlayActions.h"
-#include "game/GameState.h"
-#include "game/GlobalObjects.h"
+#include "game/Board.h"
 #include "tests/game/RulesFixture.h"
 
 namespace {

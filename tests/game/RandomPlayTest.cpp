@@ -1,6 +1,6 @@
 #include "tests/support/GlWindow.h"
 #include "themes/Theme.h"
-#include "game/GlobalObjects.h"
+#include "game/Board.h"
 #include "devlibs/play_driver/RandomPlay.h"
 
 #include <gtest/gtest.h>

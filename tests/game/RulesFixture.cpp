@@ -3,10 +3,8 @@
 #include "app/Frame.h"
 #include "devlibs/play_driver/BoardChecks.h"
 #include "devlibs/play_driver/PlayActions.h"
+#include "game/Board.h"
 #include "game/Clock.h"
-#include "game/GameReset.h"
-#include "game/GameState.h"
-#include "game/GlobalObjects.h"
 #include "tests/support/GlWindow.h"
 
 namespace {

@@ -1,6 +1,5 @@
 #include "devlibs/play_driver/BoardChecks.h"
-#include "game/GameState.h"
-#include "game/GlobalObjects.h"
+#include "game/Board.h"
 #include "tests/game/RulesFixture.h"
 #include "themes/Theme.h"
 

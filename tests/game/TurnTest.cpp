@@ -1,7 +1,6 @@
 #include "app/Frame.h"
+#include "game/Board.h"
 #include "game/Clock.h"
-#include "game/GameState.h"
-#include "game/GlobalObjects.h"
 #include "tests/game/RulesFixture.h"
 #include "devlibs/play_driver/PlayActions.h"
 

@@ -3,7 +3,7 @@
 // buttons and score that stand out (WCAG contrast ratios), and themes named
 // "...Safe" that stay readable without full colour vision.
 
-#include "game/GameState.h"
+#include "game/Board.h"
 #include "themes/Theme.h"
 #include "devlibs/color_science/ThemeMeasures.h"
 

@@ -5,7 +5,7 @@
 // assets directory.
 
 #include "app/Frame.h"
-#include "game/GlobalObjects.h"
+#include "game/Board.h"
 #include "devlibs/confetti_count/ConfettiCount.h"
 #include "devlibs/scene_setup/GameWindow.h"
 #include "devlibs/scene_setup/SceneSetup.h"

@@ -6,7 +6,7 @@
 // from the assets directory.
 
 #include "app/Frame.h"
-#include "game/GlobalObjects.h"
+#include "game/Board.h"
 #include "devlibs/median/Median.h"
 #include "devlibs/scene_setup/GameWindow.h"
 #include "devlibs/scene_setup/SceneSetup.h"

@@ -16,7 +16,7 @@
 #include "devlibs/game_process/TurnTiming.h"
 #include "devlibs/median/Median.h"
 #include "devlibs/tool_usage/ToolUsage.h"
-#include "game/GameState.h"
+#include "game/Board.h"
 #include "themes/Theme.h"
 
 #include <GL/glx.h>

@@ -2,7 +2,7 @@
 // prints what was exercised; exits with status 1 at the first broken rule.
 // Needs a display (run it under xvfb-run without one).
 
-#include "game/GlobalObjects.h"
+#include "game/Board.h"
 #include "themes/Theme.h"
 #include "devlibs/play_driver/RandomPlay.h"
 #include "devlibs/tool_usage/ToolUsage.h"

@@ -1,12 +1,10 @@
-// What a classified press means: the tile under a hit in the tile box, or
-// the power-up slot of a press in a button rectangle.  Neither needs the
-// window; the pick that classifies the press is in app/Input.cpp.
-
-#include "game/GameController.h"
+#include "game/Press.h"
 
 #include "game/Board.h"
-#include "game/PickBox.h"
+#include "game/GameController.h"
 #include "pieces/PowerButton.h"
+
+// ---- What the pick hit -----------------------------------------------------
 
 namespace {
 
@@ -52,4 +50,20 @@ void GameController::selectPickedTile()
         return;
     const int row = static_cast<int>(rowHeight);  // truncated towards zero
     tiles[columnOfHit(hitX, hitZ, row)][row].selected = true;
+}
+
+// ---- The press rule --------------------------------------------------------
+
+void actOnPress()
+{
+    if (gameController.hitCode == kHitTile) {
+        gameController.selectPickedTile();
+        gamePhase = kPhasePop;
+    } else if (gameController.hitCode == kHitButton) {
+        PowerButton& button = powerButtons[gameController.buttonFromClick()];
+        if (button.armed)
+            gameController.applyPowerUp();
+        button.armed = false;
+    }
+    gameController.hitCode = kHitNothing;
 }

@@ -1,10 +1,18 @@
-#include "game/GameController.h"
+#include "game/ThemeColors.h"
 
 #include "game/Board.h"
-#include "game/GameState.h"
-#include "game/GlobalObjects.h"
-#include "game/PieceColors.h"
+#include "game/GameController.h"
 #include "themes/Theme.h"
+
+void colorPiecesFromTheme()
+{
+    const Theme& theme = themes[themeIndex];
+    for (PowerButton& button : powerButtons) {
+        button.idleColor = theme.idleColor;
+        button.armedColor = theme.armedColor;
+    }
+    numberDisplay.color = theme.numberColor;
+}
 
 // Everything that carries a copy of a theme colour takes the new theme's:
 // tiles in play by their colour index, the score and the buttons.  Markers
